@@ -1,0 +1,46 @@
+#!/bin/sh
+# Builds Talvex and starts it under Wine with the simulated monitors.
+# On the user's display when DISPLAY is set, else on a virtual one.
+#   tools/run.sh            build and run (Ctrl+C ends it)
+#   tools/run.sh --stop     end a running Talvex and its virtual display
+set -e
+top=$(cd "$(dirname "$0")/.." && pwd)
+BUILD_DIR="${TALVEX_BUILD_DIR:-$top/build}"
+. "$top/tools/wine-env.sh"
+state="$BUILD_DIR/run-display"
+
+stop() {
+    wineserver -k 2>/dev/null || true
+    if [ -f "$state" ]; then
+        kill "$(cut -d' ' -f2 "$state")" 2>/dev/null || true
+        rm -f "$state"
+    fi
+}
+if [ "$1" = "--stop" ]; then stop; exit 0; fi
+
+"$top/tools/setup-deps.sh"
+cmake -S "$top" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$BUILD_DIR" -j"$(nproc)" --target talvex
+
+if [ -z "$DISPLAY" ]; then
+    for n in $(seq 20 80); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        pid=$!
+        sleep 0.5
+        if kill -0 "$pid" 2>/dev/null; then
+            export DISPLAY=":$n"
+            echo "$DISPLAY $pid" >"$state"
+            break
+        fi
+    done
+    [ -n "$DISPLAY" ] || { echo "no virtual display could be started" >&2; exit 1; }
+    echo "Talvex runs on the virtual display $DISPLAY."
+    echo "  see it:   tools/screenshot.sh $DISPLAY shot.png"
+    echo "  drive it: DISPLAY=$DISPLAY $BUILD_DIR/wine-run $BUILD_DIR/bin/talvexsim.exe help"
+    echo "  stop it:  Ctrl+C here, or tools/run.sh --stop"
+    trap stop EXIT INT TERM
+fi
+wine_prefix_ready
+cd "$BUILD_DIR/bin"
+wine talvex.exe

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian packages the build and the tests need, once.
+set -e
+PKGS="cmake make g++ python3 g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth x11-utils x11-apps googletest"
+missing=""
+for p in $PKGS; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+    echo "missing packages:$missing (run as root to install them)" >&2
+    exit 1
+fi
+echo "installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq $missing >/dev/null
