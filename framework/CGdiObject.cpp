@@ -1,0 +1,67 @@
+#include "framework/CGdiObject.h"
+
+#include "framework/CHandleMap.h"
+
+IMPLEMENT_DYNAMIC(CGdiObject, CObject)
+
+namespace {
+using GdiMap = CHandleMap<CGdiObject, HGDIOBJ, CGdiObject, &CGdiObject::m_hObject>;
+}
+
+CGdiObject::~CGdiObject()
+{
+    DeleteObject();
+}
+
+CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
+{
+    return GdiMap::Instance().FromHandle(hObject);
+}
+
+void CGdiObject::DeleteTempMap()
+{
+    GdiMap::Instance().DeleteTemp();
+}
+
+BOOL CGdiObject::Attach(HGDIOBJ hObject)
+{
+    if (m_hObject || !hObject)
+        return FALSE;
+    m_hObject = hObject;
+    return TRUE;
+}
+
+HGDIOBJ CGdiObject::Detach()
+{
+    HGDIOBJ hObject = m_hObject;
+    m_hObject = nullptr;
+    return hObject;
+}
+
+BOOL CGdiObject::DeleteObject()
+{
+    if (!m_hObject)
+        return FALSE;
+    return ::DeleteObject(Detach());
+}
+
+int CGdiObject::GetObject(int nCount, LPVOID lpObject) const
+{
+    return m_hObject ? ::GetObjectA(m_hObject, nCount, lpObject) : 0;
+}
+
+BOOL CGdiObject::CreateStockObject(int nIndex)
+{
+    // Stock objects must never be deleted: the wrapper only borrows them.
+    HGDIOBJ stock = ::GetStockObject(nIndex);
+    if (!stock)
+        return FALSE;
+    DeleteObject();
+    m_hObject = stock;
+    return TRUE;
+}
+
+BOOL CGdiObject::UnrealizeObject()
+{
+    return m_hObject && ::UnrealizeObject(m_hObject);
+}

@@ -1,0 +1,76 @@
+#pragma once
+// Maps Win32 handles to the framework objects wrapping them. Permanent
+// entries belong to objects that attached a handle themselves; a handle
+// without one gets a temporary wrapper, which lives until the message loop
+// next goes idle (AfxDeleteTempMaps) and never destroys the handle.
+#include <unordered_map>
+
+// Obj is the wrapper class made for temporaries; Member is its handle field,
+// which may be declared in a base class Owner.
+template <class Obj, class Handle, class Owner, Handle Owner::*Member>
+class CHandleMap
+{
+public:
+    Obj* FromHandlePermanent(Handle handle) const
+    {
+        auto found = m_permanent.find(handle);
+        return found == m_permanent.end() ? nullptr : found->second;
+    }
+
+    Obj* FromHandle(Handle handle)
+    {
+        if (!handle)
+            return nullptr;
+        if (Obj* permanent = FromHandlePermanent(handle))
+            return permanent;
+        auto found = m_temporary.find(handle);
+        if (found != m_temporary.end())
+            return found->second;
+        Obj* wrapper = new Obj;
+        wrapper->*Member = handle;
+        m_temporary.emplace(handle, wrapper);
+        return wrapper;
+    }
+
+    bool IsTemporary(const Obj* object) const
+    {
+        for (const auto& entry : m_temporary) {
+            if (entry.second == object)
+                return true;
+        }
+        return false;
+    }
+
+    void SetPermanent(Handle handle, Obj* object) { m_permanent[handle] = object; }
+
+    void RemoveHandle(Handle handle, const Obj* object)
+    {
+        auto found = m_permanent.find(handle);
+        if (found != m_permanent.end() && found->second == object)
+            m_permanent.erase(found);
+    }
+
+    void DeleteTemp()
+    {
+        auto temporaries = std::move(m_temporary);
+        m_temporary.clear();
+        for (auto& entry : temporaries) {
+            entry.second->*Member = nullptr;
+            delete entry.second;
+        }
+    }
+
+    size_t TemporaryCount() const { return m_temporary.size(); }
+
+    // The maps outlive every static object of the program (global controls
+    // are destroyed after main returns), so they are never freed.
+    static CHandleMap& Instance()
+    {
+        static CHandleMap* map = new CHandleMap;
+        return *map;
+    }
+
+private:
+    std::unordered_map<Handle, Obj*> m_permanent;
+    std::unordered_map<Handle, Obj*> m_temporary;
+};

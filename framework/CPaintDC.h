@@ -1,0 +1,19 @@
+#pragma once
+// The painting context of a WM_PAINT handler: BeginPaint on construction,
+// EndPaint on destruction.
+#include "framework/CDC.h"
+
+class CWnd;
+
+class CPaintDC : public CDC
+{
+    DECLARE_DYNAMIC(CPaintDC)
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC() override;
+
+    PAINTSTRUCT m_ps;
+
+protected:
+    HWND m_hWnd;
+};

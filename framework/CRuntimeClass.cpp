@@ -1,0 +1,10 @@
+#include "framework/CRuntimeClass.h"
+
+BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
+{
+    for (const CRuntimeClass* p = this; p; p = p->m_pBaseClass) {
+        if (p == pBaseClass)
+            return TRUE;
+    }
+    return FALSE;
+}

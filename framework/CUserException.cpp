@@ -1,0 +1,3 @@
+#include "framework/CUserException.h"
+
+IMPLEMENT_DYNAMIC(CUserException, CException)

@@ -1,0 +1,129 @@
+#include "framework/CWinApp.h"
+
+#include "framework/AfxGlobals.h"
+#include "framework/CWnd.h"
+
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+END_MESSAGE_MAP()
+
+namespace {
+
+CWinApp*& TheApp()
+{
+    static CWinApp* app = nullptr;
+    return app;
+}
+
+// The program's name for message box captions: the executable's base name.
+CString ModuleBaseName()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, sizeof path - 1);
+    CString name(path);
+    name = name.Mid(name.ReverseFind('\\') + 1);
+    int dot = name.ReverseFind('.');
+    return dot > 0 ? name.Left(dot) : name;
+}
+
+}  // namespace
+
+CWinApp* AfxGetApp()
+{
+    return TheApp();
+}
+
+CWinApp::CWinApp(LPCSTR lpszAppName)
+    : m_hInstance(::GetModuleHandleA(nullptr)), m_strAppName(lpszAppName ? CString(lpszAppName) : ModuleBaseName())
+{
+    m_pszAppName = m_strAppName.GetString();
+    TheApp() = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (TheApp() == this)
+        TheApp() = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return m_nExitCode;
+}
+
+int CWinApp::Run()
+{
+    for (LONG idleCount = 0;;) {
+        MSG msg{};
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            OnIdle(idleCount++);
+        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            m_nExitCode = static_cast<int>(msg.wParam);
+            break;
+        }
+        if (got == -1)
+            break;
+        idleCount = 0;
+        AfxProcessMessage(msg);
+    }
+    return ExitInstance();
+}
+
+BOOL CWinApp::OnIdle(LONG lCount)
+{
+    (void)lCount;
+    AfxDeleteTempMaps();
+    return FALSE;
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    return LoadIcon(MAKEINTRESOURCEA(nIDResource));
+}
+
+HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const
+{
+    return ::LoadIconA(AfxGetResourceHandle(), lpszResourceName);
+}
+
+HICON CWinApp::LoadStandardIcon(LPCSTR lpszIconName) const
+{
+    return ::LoadIconA(nullptr, lpszIconName);
+}
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
+    return LoadCursor(MAKEINTRESOURCEA(nIDResource));
+}
+
+HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const
+{
+    return ::LoadCursorA(AfxGetResourceHandle(), lpszResourceName);
+}
+
+HCURSOR CWinApp::LoadStandardCursor(LPCSTR lpszCursorName) const
+{
+    return ::LoadCursorA(nullptr, lpszCursorName);
+}
+
+void CWinApp::BeginWaitCursor()
+{
+    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    if (m_nWaitCursorCount++ == 0)
+        m_hcurWaitRestore = previous;
+}
+
+void CWinApp::EndWaitCursor()
+{
+    if (m_nWaitCursorCount == 0)
+        return;
+    if (--m_nWaitCursorCount == 0)
+        ::SetCursor(m_hcurWaitRestore);
+}
