@@ -1,0 +1,12 @@
+#include "device/CMonitorStatus.h"
+
+#include <cstring>
+
+CMonitorStatus::CMonitorStatus()
+{
+    std::memset(&m_Caps, 0, sizeof m_Caps);
+}
+
+CMonitorStatus::~CMonitorStatus()
+{
+}

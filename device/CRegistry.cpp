@@ -1,0 +1,190 @@
+#include "device/CRegistry.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+bool IsStringType(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// Copies a name of nameLength characters with its NUL, when it fits.
+bool CopyName(const char* name, DWORD nameLength, LPSTR out, DWORD outSize)
+{
+    if (!out)
+        return true;
+    if (nameLength + 1 > outSize)
+        return false;
+    std::memcpy(out, name, nameLength);
+    out[nameLength] = '\0';
+    return true;
+}
+
+// Runs one registry call on an opened key and closes it: 1 on success.
+template <class Call>
+int OnKey(HKEY key, Call call)
+{
+    if (!key)
+        return 0;
+    const LONG result = call(key);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? 1 : 0;
+}
+
+} // namespace
+
+CRegistry::~CRegistry()
+{
+}
+
+HKEY CRegistry::Open(LPCSTR keyPath)
+{
+    HKEY key = nullptr;
+    if (!keyPath || RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return nullptr;
+    return key;
+}
+
+HKEY CRegistry::Create(LPCSTR keyPath)
+{
+    HKEY key = nullptr;
+    if (!keyPath || RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                    KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return key;
+}
+
+int CRegistry::Write(LPCSTR valueName, DWORD type, const BYTE* data, DWORD byteCount, LPCSTR keyPath)
+{
+    if (!data && byteCount > 0)
+        return 0;
+    return OnKey(Create(keyPath), [&](HKEY key) { return RegSetValueExA(key, valueName, 0, type, data, byteCount); });
+}
+
+int CRegistry::WriteDword(LPCSTR valueName, DWORD value, LPCSTR keyPath)
+{
+    return Write(valueName, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value, keyPath);
+}
+
+int CRegistry::WriteString(LPCSTR valueName, LPCSTR text, DWORD byteCount, LPCSTR keyPath)
+{
+    if (!text)
+        return 0;
+    const DWORD whole = static_cast<DWORD>(std::strlen(text)) + 1;
+    return Write(valueName, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                 byteCount < whole ? byteCount : whole, keyPath);
+}
+
+int CRegistry::WriteBinary(LPCSTR valueName, const BYTE* data, DWORD byteCount, LPCSTR keyPath)
+{
+    return Write(valueName, REG_BINARY, data, byteCount, keyPath);
+}
+
+int CRegistry::ReadDword(LPCSTR valueName, DWORD* out, LPCSTR keyPath)
+{
+    if (!out)
+        return 0;
+    HKEY key = Open(keyPath);
+    if (!key)
+        return 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    const LONG result = RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS)
+        return 0;
+    *out = value;
+    return 1;
+}
+
+int CRegistry::ReadValue(LPCSTR valueName, void* buffer, DWORD bufferSize, LPCSTR keyPath)
+{
+    if (!buffer || bufferSize == 0)
+        return 0;
+    HKEY key = Open(keyPath);
+    if (!key)
+        return 0;
+    // One spare byte to terminate a string stored without its NUL.
+    std::vector<BYTE> data;
+    try {
+        data.assign(bufferSize + 1, 0);
+    } catch (...) {
+        RegCloseKey(key);
+        return 0;
+    }
+    DWORD type = REG_NONE;
+    DWORD size = bufferSize;
+    const LONG result = RegQueryValueExA(key, valueName, nullptr, &type, data.data(), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || size > bufferSize)
+        return 0;
+    if (IsStringType(type) && (size == 0 || data[size - 1] != 0)) {
+        if (size == bufferSize)
+            return 0;   // no room left for the NUL
+        data[size++] = 0;
+    }
+    std::memcpy(buffer, data.data(), size);
+    return 1;
+}
+
+int CRegistry::EnumValue(DWORD index, LPCSTR keyPath, LPSTR nameOut, BYTE* dataOut, DWORD nameSize, DWORD dataSize)
+{
+    HKEY key = Open(keyPath);
+    if (!key)
+        return 0;
+    char name[MaxNameLength] = {};
+    BYTE data[MaxEnumData];
+    DWORD nameLength = MaxNameLength;
+    DWORD size = MaxEnumData;
+    const LONG result = RegEnumValueA(key, index, name, &nameLength, nullptr, nullptr, data, &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || nameLength >= MaxNameLength || size > MaxEnumData)
+        return 0;
+    if (dataOut && size > dataSize)
+        return 0;
+    if (!CopyName(name, nameLength, nameOut, nameSize))
+        return 0;
+    if (dataOut)
+        std::memcpy(dataOut, data, size);
+    return 1;
+}
+
+int CRegistry::EnumKey(DWORD index, LPCSTR keyPath, LPSTR nameOut, DWORD nameSize)
+{
+    HKEY key = Open(keyPath);
+    if (!key)
+        return 0;
+    char name[MaxNameLength] = {};
+    DWORD nameLength = MaxNameLength;
+    const LONG result = RegEnumKeyExA(key, index, name, &nameLength, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || nameLength >= MaxNameLength)
+        return 0;
+    return CopyName(name, nameLength, nameOut, nameSize) ? 1 : 0;
+}
+
+int CRegistry::DeleteValue(LPCSTR valueName, LPCSTR keyPath)
+{
+    return OnKey(Open(keyPath), [&](HKEY key) { return RegDeleteValueA(key, valueName); });
+}
+
+int CRegistry::DeleteKey(LPCSTR subkeyName, LPCSTR keyPath)
+{
+    // An empty name would delete the key itself.
+    if (!subkeyName || !*subkeyName)
+        return 0;
+    return OnKey(Open(keyPath), [&](HKEY key) { return RegDeleteKeyA(key, subkeyName); });
+}
+
+int CRegistry::DeleteAllSubkeys(LPCSTR keyPath)
+{
+    char name[MaxNameLength];
+    DWORD index = 0;
+    while (EnumKey(index, keyPath, name)) {
+        if (!DeleteKey(name, keyPath))
+            ++index;   // stays; look past it
+    }
+    return index == 0 ? 1 : 0;
+}

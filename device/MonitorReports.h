@@ -1,0 +1,15 @@
+#pragma once
+// Monitor reports: every listed monitor is subscribed to the library's
+// reports, and each report becomes a HidReport record queued in theApp and
+// posted to the current report target (theApp.m_hWndReport).
+#include "device/DravoLibrary.h"
+
+void StartMonitorReports();
+// Returns once no report callback for the listed monitors runs or can follow.
+void StopMonitorReports();
+
+// The report callback; may run on a thread of the library.
+int DRAVO_CALL OnMonitorReport(DWORD hDevice, WORD usagePage, WORD usage, WORD bitSize, WORD count,
+                               BYTE* data, DWORD context);
+// The library's second callback; nothing to do.
+void DRAVO_CALL OnMonitorReportAux(DWORD, DWORD);

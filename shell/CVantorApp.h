@@ -1,0 +1,84 @@
+#pragma once
+// The program's one application object, theApp. Besides start-up and exit it
+// holds the state every window shares: the monitor list, the current
+// monitor, the device handles, the report queue and its target, and the
+// handles of the open sub-dialogs.
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+
+#include "device/CMonitorColor.h"
+#include "device/CMonitorStatusAll.h"
+#include "device/HidReport.h"
+#include "framework/CList.h"
+#include "framework/CPtrList.h"
+#include "framework/CString.h"
+#include "framework/CWinApp.h"
+#include "framework/MessageMap.h"
+
+class CVantorApp : public CWinApp {
+public:
+    CVantorApp();
+    ~CVantorApp() override;
+
+    // Start-up and exit (InitInstance, ExitInstance, IsSupportedOS) and the
+    // screen and background helpers come with the start-up code.
+
+    // Discovery: appends the handles of the monitors the library finds
+    // (first discovery, then updates) to m_listDevices; TRUE when the list
+    // holds any handle afterwards.
+    BOOL FindDevices();
+    // Empties m_listDevices and lets the library release every monitor.
+    BOOL ReleaseDevices();
+
+    static void CopyReplyPayload(const BYTE* entry, void* destination, size_t size);
+
+    // The report queue, shared by the library's thread (the report callback)
+    // and the user-interface thread; every operation takes the queue's lock.
+    // Queues a copy of the report and posts it to the report target; a report
+    // that cannot be queued or posted is dropped. Never throws.
+    void PostReport(const HidReport& report);
+    // Appends a record; false when it could not be appended.
+    bool QueueReport(HidReport* record);
+    // Unlinks the record at that address and hands it over to the caller;
+    // null when the queue does not hold it (already consumed or purged).
+    HidReport* UnlinkReport(const void* address);
+    // What a report target does with WM_HIDREPORT's lParam: unlinks the
+    // record, copies it to out and frees it. False (out untouched) when the
+    // queue does not hold it: such a record must not be read.
+    bool TakeReport(LPARAM lParam, HidReport* out);
+    // Frees every queued record, head first.
+    void PurgeReports();
+    INT_PTR GetQueuedReportCount();
+
+    // Shared fields.
+    CMonitorStatusAll m_StatusAll;
+    CMonitorColor* m_pCurColor;
+    BOOL m_bSettingShown;
+    BOOL m_bMonitorListOpen;
+    HWND m_hWndColorSub;
+    HWND m_hWndMonitorList;
+    HWND m_hWndMessage;
+    // Read by the report callback on the library's thread.
+    std::atomic<HWND> m_hWndReport;
+    BOOL m_bTrayIconOk;
+    int m_nDisplayMonitors;
+    int m_nDevices;
+    CPtrList m_listReports;
+    CList<void*, void*> m_listDevices;
+    BOOL m_bFoundOnce;
+    HANDLE m_hMutex;
+    HWND m_hWndTunora;
+    CString m_strCommonAppData;
+    BOOL m_bApplySameModels;
+    HDEVNOTIFY m_hDevNotify;
+
+private:
+    std::mutex m_reportLock;
+
+    // The application object handles no commands of its own.
+    DECLARE_MESSAGE_MAP()
+};
+
+extern CVantorApp theApp;

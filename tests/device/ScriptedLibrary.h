@@ -1,0 +1,43 @@
+#pragma once
+// A scripted stand-in for the monitor-control library, installed through
+// DravoApi for the life of the object: features are described and answered
+// from a table, and every call is recorded with the bytes it carried.
+#include "device/DravoApi.h"
+
+#include <map>
+#include <utility>
+#include <vector>
+
+class ScriptedLibrary {
+public:
+    struct Feature {
+        int describeResult = 0;
+        DWORD a = 0, b = 0, flag = 0, count = 0;
+        int readResult = 0;
+        int writeResult = 0;
+        std::vector<BYTE> data;   // what a read returns from byte 0
+    };
+    struct Call {
+        char kind;   // 'D' describe, 'R' read, 'W' array write, 'V' value write
+        DWORD hDevice, usagePage, usage;
+        DWORD length;                // array length or the written value
+        std::vector<BYTE> bytes;     // array write payload
+    };
+
+    ScriptedLibrary();
+    ~ScriptedLibrary();
+    ScriptedLibrary(const ScriptedLibrary&) = delete;
+    ScriptedLibrary& operator=(const ScriptedLibrary&) = delete;
+
+    Feature& At(WORD usagePage, BYTE usage) { return features[{usagePage, usage}]; }
+    int CountOf(char kind) const;
+    const Call* Last(char kind) const;
+
+    std::map<std::pair<DWORD, DWORD>, Feature> features;
+    std::vector<Call> calls;
+    // Called inside an array write, before it is recorded.
+    void (*onArrayWrite)() = nullptr;
+
+private:
+    DravoApi previous;
+};
