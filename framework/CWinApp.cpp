@@ -35,16 +35,18 @@ CWinApp* AfxGetApp()
 }
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
-    : m_hInstance(::GetModuleHandleA(nullptr)), m_strAppName(lpszAppName ? CString(lpszAppName) : ModuleBaseName())
+    : m_hInstance(::GetModuleHandleA(nullptr)), m_strAppName(lpszAppName ? CString(lpszAppName) : ModuleBaseName()),
+      m_pPreviousApp(nullptr)
 {
     m_pszAppName = m_strAppName.GetString();
+    m_pPreviousApp = TheApp();
     TheApp() = this;
 }
 
 CWinApp::~CWinApp()
 {
     if (TheApp() == this)
-        TheApp() = nullptr;
+        TheApp() = m_pPreviousApp;
 }
 
 BOOL CWinApp::InitInstance()

@@ -1,6 +1,7 @@
 #pragma once
 // The application object. The program has exactly one, a static object that
-// registers itself when it is constructed; AfxWinMain then runs it.
+// registers itself when it is constructed; AfxWinMain then runs it. (An
+// object made later, as tests do, stands in for it until it is destroyed.)
 #include "framework/CCmdTarget.h"
 #include "framework/CString.h"
 #include "framework/MessageMap.h"
@@ -47,6 +48,7 @@ protected:
 
 private:
     CString m_strAppName;
+    CWinApp* m_pPreviousApp;
     int m_nWaitCursorCount = 0;
     HCURSOR m_hcurWaitRestore = nullptr;
 

@@ -293,6 +293,16 @@ void CWnd::GetWindowText(CString& rString) const
     rString = CString(buffer.data(), copied > 0 ? copied : 0);
 }
 
+CString CWnd::ItemText(HWND hWnd, UINT lengthMessage, UINT textMessage, int nIndex)
+{
+    LRESULT length = ::SendMessageA(hWnd, lengthMessage, static_cast<WPARAM>(nIndex), 0);
+    if (length < 0)
+        return CString();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    LRESULT copied = ::SendMessageA(hWnd, textMessage, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(buffer.data()));
+    return CString(buffer.data(), copied > 0 ? static_cast<int>(copied) : 0);
+}
+
 int CWnd::GetWindowTextLength() const
 {
     return ::GetWindowTextLengthA(m_hWnd);

@@ -188,6 +188,9 @@ protected:
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     void OnWindowPosChanging(WINDOWPOS* lpwndpos);
 
+    // The text of a list item (combo box or list box), by its length and text messages.
+    static CString ItemText(HWND hWnd, UINT lengthMessage, UINT textMessage, int nIndex);
+
     // Offers a message of a child control to that control's own object.
     static BOOL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 

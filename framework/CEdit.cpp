@@ -1,0 +1,33 @@
+#include "framework/CEdit.h"
+
+IMPLEMENT_DYNAMIC(CEdit, CWnd)
+
+void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll)
+{
+    ::SendMessageA(m_hWnd, EM_SETSEL, static_cast<WPARAM>(nStartChar), nEndChar);
+    if (!bNoScroll)
+        ::SendMessageA(m_hWnd, EM_SCROLLCARET, 0, 0);
+}
+
+void CEdit::GetSel(int& nStartChar, int& nEndChar) const
+{
+    DWORD start = 0, end = 0;
+    ::SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    nStartChar = static_cast<int>(start);
+    nEndChar = static_cast<int>(end);
+}
+
+void CEdit::ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo)
+{
+    ::SendMessageA(m_hWnd, EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(lpszNewText));
+}
+
+void CEdit::LimitText(int nChars)
+{
+    ::SendMessageA(m_hWnd, EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0);
+}
+
+BOOL CEdit::SetReadOnly(BOOL bReadOnly)
+{
+    return static_cast<BOOL>(::SendMessageA(m_hWnd, EM_SETREADONLY, static_cast<WPARAM>(bReadOnly), 0));
+}
