@@ -50,17 +50,6 @@ int CGdiObject::GetObject(int nCount, LPVOID lpObject) const
     return m_hObject ? ::GetObjectA(m_hObject, nCount, lpObject) : 0;
 }
 
-BOOL CGdiObject::CreateStockObject(int nIndex)
-{
-    // Stock objects must never be deleted: the wrapper only borrows them.
-    HGDIOBJ stock = ::GetStockObject(nIndex);
-    if (!stock)
-        return FALSE;
-    DeleteObject();
-    m_hObject = stock;
-    return TRUE;
-}
-
 BOOL CGdiObject::UnrealizeObject()
 {
     return m_hObject && ::UnrealizeObject(m_hObject);

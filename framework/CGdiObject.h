@@ -24,6 +24,5 @@ public:
     HGDIOBJ Detach();
     BOOL DeleteObject();
     int GetObject(int nCount, LPVOID lpObject) const;
-    BOOL CreateStockObject(int nIndex);
     BOOL UnrealizeObject();
 };

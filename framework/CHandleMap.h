@@ -32,15 +32,6 @@ public:
         return wrapper;
     }
 
-    bool IsTemporary(const Obj* object) const
-    {
-        for (const auto& entry : m_temporary) {
-            if (entry.second == object)
-                return true;
-        }
-        return false;
-    }
-
     void SetPermanent(Handle handle, Obj* object) { m_permanent[handle] = object; }
 
     void RemoveHandle(Handle handle, const Obj* object)
@@ -59,8 +50,6 @@ public:
             delete entry.second;
         }
     }
-
-    size_t TemporaryCount() const { return m_temporary.size(); }
 
     // The maps outlive every static object of the program (global controls
     // are destroyed after main returns), so they are never freed.

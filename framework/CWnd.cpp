@@ -56,9 +56,8 @@ CWnd::~CWnd()
     if (m_hWnd && FromHandlePermanent(m_hWnd) == this) {
         if (::IsWindow(m_hWnd))
             ::DestroyWindow(m_hWnd);
-        if (m_hWnd) {
-            UnsubclassWindow();
-        }
+        if (m_hWnd)
+            UnsubclassWindow();  // a window of another thread stays, without us
     }
 }
 

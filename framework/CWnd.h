@@ -202,7 +202,7 @@ private:
     friend class CDialog;
 
     void AttachAndHook(HWND hWnd);
-    void FinishNcDestroy(HWND hWnd);
+    void FinishNcDestroy();
     BOOL DispatchCtlColor(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL DispatchScroll(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL DispatchDrawItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -215,4 +215,4 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 // Windows created between these two calls are attached to pWnd and
 // subclassed from their very first message on (a creation hook).
 void AfxHookWindowCreate(CWnd* pWnd);
-bool AfxUnhookWindowCreate();
+void AfxUnhookWindowCreate();

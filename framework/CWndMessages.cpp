@@ -53,15 +53,13 @@ void AfxHookWindowCreate(CWnd* pWnd)
     t_pWndInit = pWnd;
 }
 
-bool AfxUnhookWindowCreate()
+void AfxUnhookWindowCreate()
 {
-    bool attached = t_pWndInit == nullptr;
     t_pWndInit = nullptr;
     if (t_hookDepth > 0 && --t_hookDepth == 0 && t_hCbtHook) {
         ::UnhookWindowsHookEx(t_hCbtHook);
         t_hCbtHook = nullptr;
     }
-    return attached;
 }
 
 void CWnd::AttachAndHook(HWND hWnd)
@@ -90,15 +88,14 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
         result = message == WM_CREATE ? -1 : 0;
     }
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
-        pWnd->FinishNcDestroy(hWnd);
+        pWnd->FinishNcDestroy();
     t_currentMessage = saved;
     return result;
 }
 
-void CWnd::FinishNcDestroy(HWND hWnd)
+void CWnd::FinishNcDestroy()
 {
     UnsubclassWindow();
-    (void)hWnd;
     CWinApp* app = AfxGetApp();
     if (app && app->m_pMainWnd == this) {
         // The main window's end is the program's end.

@@ -5,6 +5,9 @@
 // the message's parameters into the handler's usual signature.
 #include "framework/CCmdTarget.h"
 
+// Marks message handlers in class declarations; it expands to nothing.
+#define afx_msg
+
 #define DECLARE_MESSAGE_MAP()                         \
 protected:                                            \
     static const AFX_MSGMAP* GetThisMessageMap();     \

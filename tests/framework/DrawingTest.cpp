@@ -5,6 +5,28 @@
 
 namespace {
 
+// Paints its client area in one colour through a paint context.
+class PaintedWnd : public CWnd
+{
+public:
+    int paints = 0;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        CRect client;
+        GetClientRect(&client);
+        dc.FillSolidRect(&client, RGB(0, 128, 255));
+        ++paints;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(PaintedWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
 class DrawingTest : public ::testing::Test
 {
 protected:
@@ -86,4 +108,17 @@ TEST_F(DrawingTest, TemporaryWrappersNeverDeleteWhatTheyWrap)
     BITMAP info{};
     EXPECT_TRUE(bitmap.GetBitmap(&info));  // still alive
     previous = memory.SelectObject(&bitmap);
+}
+
+TEST(Painting, PaintHandlerDrawsThroughItsPaintContext)
+{
+    PaintedWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "paint", WS_POPUP, CRect(0, 0, 40, 30), nullptr, 0));
+    wnd.ShowWindow(SW_SHOWNA);
+    wnd.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_GE(wnd.paints, 1);
+    CClientDC dc(&wnd);
+    EXPECT_EQ(dc.GetPixel(20, 15), RGB(0, 128, 255));
+    EXPECT_EQ(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE), FALSE);  // the paint context validated it
+    wnd.DestroyWindow();
 }

@@ -1,4 +1,5 @@
 // Menus, the wait cursor, and the seams' default-and-restore behaviour.
+#include "TestResource.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,20 @@ TEST(Menus, ItemsStatesDefaultAndTracking)
     EXPECT_EQ(at.x, 120);
     EXPECT_EQ(at.y, 340);
     owner.DestroyWindow();
+}
+
+TEST(Menus, LoadedFromTheResources)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
+    CMenu* popup = menu.GetSubMenu(0);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->GetMenuItemCount(), 3);
+    EXPECT_EQ(popup->GetMenuItemID(2), static_cast<UINT>(ID_TEST_SECOND));
+    HMENU loaded = menu.m_hMenu;
+    EXPECT_TRUE(menu.DestroyMenu());
+    EXPECT_FALSE(::IsMenu(loaded));
+    EXPECT_FALSE(menu.LoadMenu(9999));
 }
 
 TEST(Menus, SubMenusAndSystemMenusAreBorrowed)

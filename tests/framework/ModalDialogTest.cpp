@@ -242,3 +242,18 @@ TEST(DataExchange, ControlIsSubclassedOnceAndReleasedWithItsWindow)
     EXPECT_EQ(dlg.m_nameEdit.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
+
+TEST(DialogFocus, GotoNextAndPreviousControl)
+{
+    FormDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST_FORM));
+    dlg.ShowWindow(SW_SHOW);
+    dlg.SetForegroundWindow();
+    dlg.GotoDlgCtrl(dlg.GetDlgItem(IDC_NAME));
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDC_NAME));
+    dlg.NextDlgCtrl();
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDC_CHECK));
+    dlg.PrevDlgCtrl();
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDC_NAME));
+    dlg.DestroyWindow();
+}
