@@ -1,0 +1,12 @@
+#pragma once
+// Negative results of the simulated library calls. The program only tests
+// for a negative value; the codes tell a reader of the trace why.
+enum SimError : int {
+    SimNoDevice = -1,       // unknown, unplugged or released handle; bad index
+    SimUnknownFeature = -2, // not in the vocabulary, or missing on this model
+    SimNotPermitted = -3,   // read of a write-only feature or the reverse
+    SimOutOfRange = -4,     // value above the feature's maximum, or an unsupported mode
+    SimBadBuffer = -5,      // null buffer or a length shorter than the payload
+    SimInjected = -6,       // a fault the scenario or the control asked for
+    SimNotAnswering = -7,   // the monitor stopped answering
+};
