@@ -121,7 +121,7 @@ TEST_F(ChannelTest, RefusesDescriptionsBeyondAnyRealPayload)
     ASSERT_TRUE(channel.GetFeature(block, 256, Usage, Page));
     EXPECT_EQ(block[255], 0x11);
 
-    for (DWORD count : {CHIDMonitor::MaxPayload + 1, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+    for (DWORD count : {DWORD(CHIDMonitor::MaxPayload + 1), DWORD(0x7FFFFFFF), DWORD(0xFFFFFFFF)}) {
         Feature(count, {1});
         BYTE buffer[4] = {0xAA};
         EXPECT_FALSE(channel.GetFeature(buffer, 4, Usage, Page)) << count;

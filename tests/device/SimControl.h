@@ -7,5 +7,7 @@
 
 // Runs one command; lines gets the answer lines without the status line.
 bool SimRun(const std::string& command, std::vector<std::string>* lines = nullptr);
+// Back to the scenario's start: no faults, an empty trace.
+bool SimFreshStart();
 // The trace lines written since the last "trace clear" that contain text.
 std::vector<std::string> SimTraceWith(const std::string& text);

@@ -17,9 +17,7 @@ class SimulatorDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(SimRun("reset"));
-        ASSERT_TRUE(SimRun("fault clear"));
-        ASSERT_TRUE(SimRun("trace clear"));
+        ASSERT_TRUE(SimFreshStart());
     }
 
     // Handles of a first discovery on a fresh list.

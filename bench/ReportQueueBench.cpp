@@ -1,0 +1,94 @@
+// Monitor reports per second from the library's thread, through the locked
+// report queue, to a target window that takes each record.
+// Run: build-dev/wine-run build-dev/bin/bench_report_queue.exe [reports]
+#include "device/DeviceDiscovery.h"
+#include "device/MonitorReports.h"
+#include "shell/CVantorApp.h"
+#include "standins/libdravo/DravoSim.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+long taken = 0;
+
+LRESULT CALLBACK TargetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_HIDREPORT) {
+        HidReport report;
+        if (theApp.TakeReport(lParam, &report))
+            ++taken;
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+HWND CreateTarget()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = TargetProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ReportQueueBenchTarget";
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+// Sends reports in bursts and pumps until the window has taken them all.
+double Run(long reports, int perBurst)
+{
+    taken = 0;
+    char answer[256];
+    const auto start = std::chrono::steady_clock::now();
+    for (long sent = 0; sent < reports; sent += perBurst) {
+        SimCommand(("burst 1 " + std::to_string(perBurst)).c_str(), answer, sizeof answer);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    MSG msg;
+    while (taken < reports && GetMessageA(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageA(&msg);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const long reports = argc > 1 ? std::atol(argv[1]) : 200000;
+    if (!theApp.FindDevices()) {
+        std::printf("no monitor found\n");
+        return 1;
+    }
+    auto* monitor = new CMonitorStatus;
+    monitor->m_hDevice = DeviceDiscovery::FromEntry(theApp.m_listDevices.GetHead());
+    theApp.m_StatusAll.m_arMonitors.Add(monitor);
+    StartMonitorReports();
+
+    // The library alone: reports reach the callback, which drops them for want of a target.
+    {
+        theApp.m_hWndReport = nullptr;
+        char answer[256];
+        const auto start = std::chrono::steady_clock::now();
+        for (long sent = 0; sent < reports; sent += 1000)
+            SimCommand("burst 1 1000", answer, sizeof answer);
+        SimWaitReports(600000);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf("%ld reports to the callback, no target: %9.0f per second\n", reports, reports / seconds);
+    }
+    theApp.m_hWndReport = CreateTarget();
+    for (int perBurst : {100, 1000, 10000}) {
+        const double seconds = Run(reports, perBurst);
+        std::printf("%ld reports in bursts of %5d: %9.0f per second, %.2f us each, %lld left queued\n", reports,
+                    perBurst, reports / seconds, seconds * 1e6 / reports,
+                    static_cast<long long>(theApp.GetQueuedReportCount()));
+    }
+    StopMonitorReports();
+    theApp.PurgeReports();
+    theApp.m_StatusAll.DeleteAll();
+    theApp.ReleaseDevices();
+    return 0;
+}
