@@ -236,7 +236,6 @@ bool Scenario::parseProfileLine(const std::vector<std::string>& words, std::stri
 {
     MonitorProfile& p = *m_open;
     const std::string& key = words[0];
-    uint64_t value = 0;
     if (key == "model" || key == "code") {
         size_t limit = key == "model" ? 16 : 8;
         if (!exactly(words, 2, error))
@@ -248,105 +247,98 @@ bool Scenario::parseProfileLine(const std::vector<std::string>& words, std::stri
         (key == "model" ? p.modelName : p.modelCode) = words[1];
         return true;
     }
-    if (key == "product") {
-        if (!exactly(words, 2, error) || !number(words, 1, 0xFFFF, value, error))
-            return false;
-        p.productId = WORD(value);
-        return true;
-    }
-    if (key == "interfaces") {
-        if (!exactly(words, 2, error) || !number(words, 1, 8, value, error))
-            return false;
-        p.interfaces = int(value);
-        return true;
-    }
-    if (key == "start-mode") {
-        if (!exactly(words, 2, error) || !number(words, 1, 46, value, error))
-            return false;
-        p.startMode = int(value);
-        return true;
-    }
     if (key == "maximum" || key == "default" || key == "absent")
         return parseFeatureLine(words, error);
-    return parseCapabilityLine(words, error);
+    return parseValueLine(words, error);
 }
 
-bool Scenario::parseCapabilityLine(const std::vector<std::string>& words, std::string& error)
+bool Scenario::parseValueLine(const std::vector<std::string>& words, std::string& error)
 {
     MonitorProfile& p = *m_open;
     const std::string& key = words[0];
-    uint64_t value = 0;
-    struct Field { const char* key; uint64_t limit; };
-    static const Field wordFields[] = {{"flags", 0xFFFFFFFF}, {"color-adjust", 0xFFFF}, {"temperatures", 0xFFFFFFFF},
-                                       {"gammas", 0xFFFF}, {"game-gammas", 0xFFFF}, {"hotkeys", 0xFFFFFFFF},
-                                       {"hotkeys2", 0xFFFFFFFF}, {"modes-mask", (1ull << 47) - 1}};
-    for (const Field& field : wordFields) {
+    struct Field {
+        const char* key;
+        uint64_t limit;
+        void (*store)(MonitorProfile&, uint64_t);
+    };
+    static const Field fields[] = {
+        {"product", 0xFFFF, [](MonitorProfile& q, uint64_t v) { q.productId = WORD(v); }},
+        {"interfaces", 8, [](MonitorProfile& q, uint64_t v) { q.interfaces = int(v); }},
+        {"start-mode", 46, [](MonitorProfile& q, uint64_t v) { q.startMode = int(v); }},
+        {"flags", 0xFFFFFFFF, [](MonitorProfile& q, uint64_t v) { q.flags = DWORD(v); }},
+        {"color-adjust", 0xFFFF, [](MonitorProfile& q, uint64_t v) { q.colorAdjust = WORD(v); }},
+        {"temperatures", 0xFFFFFFFF, [](MonitorProfile& q, uint64_t v) { q.temperatures = DWORD(v); }},
+        {"gammas", 0xFFFF, [](MonitorProfile& q, uint64_t v) { q.gammas = WORD(v); }},
+        {"game-gammas", 0xFFFF, [](MonitorProfile& q, uint64_t v) { q.gameGammas = WORD(v); }},
+        {"hotkeys", 0xFFFFFFFF, [](MonitorProfile& q, uint64_t v) { q.hotKeyCaps = DWORD(v); }},
+        {"hotkeys2", 0xFFFFFFFF, [](MonitorProfile& q, uint64_t v) { q.hotKeyCaps2 = DWORD(v); }},
+        {"modes-mask", (1ull << 47) - 1, [](MonitorProfile& q, uint64_t v) { q.modes = v; }},
+    };
+    for (const Field& field : fields) {
+        uint64_t value = 0;
         if (key != field.key)
             continue;
         if (!exactly(words, 2, error) || !number(words, 1, field.limit, value, error))
             return false;
-        if (key == "flags") p.flags = DWORD(value);
-        else if (key == "color-adjust") p.colorAdjust = WORD(value);
-        else if (key == "temperatures") p.temperatures = DWORD(value);
-        else if (key == "gammas") p.gammas = WORD(value);
-        else if (key == "game-gammas") p.gameGammas = WORD(value);
-        else if (key == "hotkeys") p.hotKeyCaps = DWORD(value);
-        else if (key == "hotkeys2") p.hotKeyCaps2 = DWORD(value);
-        else p.modes = value;
+        field.store(p, value);
         return true;
     }
-    if (key == "modes") {
-        p.modes = 0;
-        for (size_t i = 1; i < words.size(); ++i) {
-            if (!number(words, i, 46, value, error))
-                return false;
-            p.modes |= 1ull << value;
-        }
-        return true;
-    }
-    if (key == "mask") {
-        if (!exactly(words, 3, error) || !number(words, 1, 46, value, error))
-            return false;
-        int mode = int(value);
-        if (MonitorProfile::maskEntryType(mode) < 0) {
-            error = "mask: mode " + words[1] + " has no mask entry in the capability block";
-            return false;
-        }
-        if (!number(words, 2, 0xFFFFFFFF, value, error))
-            return false;
-        p.modeFeatures[mode] = DWORD(value);
-        return true;
-    }
-    if (key == "entry") {
-        std::vector<BYTE> data;
-        if (words.size() < 2 || !number(words, 1, 254, value, error))
-            return refuse(error, "entry: expected <type> [hex bytes]");
-        std::string joined;
-        for (size_t i = 2; i < words.size(); ++i)
-            joined += words[i];
-        if (!CommandLine::toBytes(joined, data) || data.size() > 253) {
-            error = "entry: bad data bytes";
-            return false;
-        }
-        p.extraEntries.push_back({BYTE(value), data});
-        return true;
-    }
-    if (key == "block") {
-        std::vector<BYTE> data;
-        std::string joined;
-        for (size_t i = 1; i < words.size(); ++i)
-            joined += words[i];
-        if (!CommandLine::toBytes(joined, data) || data.size() > 256) {
-            error = "block: at most 256 hex bytes";
-            return false;
-        }
-        p.rawBlock.fill(0);
-        std::copy(data.begin(), data.end(), p.rawBlock.begin());
-        p.rawBlockSet = true;
-        return true;
-    }
+    if (key == "modes")
+        return parseModes(words, error);
+    if (key == "mask")
+        return parseMask(words, error);
+    if (key == "entry" || key == "block")
+        return parseBytes(words, error);
     error = "unknown profile word '" + key + "'";
     return false;
+}
+
+bool Scenario::parseModes(const std::vector<std::string>& words, std::string& error)
+{
+    uint64_t modes = 0, mode = 0;
+    for (size_t i = 1; i < words.size(); ++i) {
+        if (!number(words, i, 46, mode, error))
+            return false;
+        modes |= 1ull << mode;
+    }
+    m_open->modes = modes;
+    return true;
+}
+
+bool Scenario::parseMask(const std::vector<std::string>& words, std::string& error)
+{
+    uint64_t mode = 0, mask = 0;
+    if (!exactly(words, 3, error) || !number(words, 1, 46, mode, error))
+        return false;
+    if (MonitorProfile::maskEntryType(int(mode)) < 0)
+        return refuse(error, "mask: mode " + words[1] + " has no mask entry in the capability block");
+    if (!number(words, 2, 0xFFFFFFFF, mask, error))
+        return false;
+    m_open->modeFeatures[mode] = DWORD(mask);
+    return true;
+}
+
+bool Scenario::parseBytes(const std::vector<std::string>& words, std::string& error)
+{
+    // entry <type> <hex>... | block <hex>...
+    bool entry = words[0] == "entry";
+    uint64_t type = 0;
+    if (entry && (words.size() < 2 || !number(words, 1, 254, type, error)))
+        return refuse(error, "entry: expected <type> [hex bytes]");
+    std::string joined;
+    for (size_t i = entry ? 2 : 1; i < words.size(); ++i)
+        joined += words[i];
+    std::vector<BYTE> data;
+    if (!CommandLine::toBytes(joined, data) || data.size() > (entry ? 253u : 256u))
+        return refuse(error, words[0] + ": bad hex bytes or too many");
+    if (entry) {
+        m_open->extraEntries.push_back({BYTE(type), data});
+        return true;
+    }
+    m_open->rawBlock.fill(0);
+    std::copy(data.begin(), data.end(), m_open->rawBlock.begin());
+    m_open->rawBlockSet = true;
+    return true;
 }
 
 bool Scenario::parseFeatureLine(const std::vector<std::string>& words, std::string& error)

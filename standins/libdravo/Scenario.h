@@ -43,7 +43,10 @@ private:
     bool parseLine(const std::vector<std::string>& words, int line, std::string& error);
     bool parseTopLevel(const std::vector<std::string>& words, int line, std::string& error);
     bool parseProfileLine(const std::vector<std::string>& words, std::string& error);
-    bool parseCapabilityLine(const std::vector<std::string>& words, std::string& error);
+    bool parseValueLine(const std::vector<std::string>& words, std::string& error);
+    bool parseModes(const std::vector<std::string>& words, std::string& error);
+    bool parseMask(const std::vector<std::string>& words, std::string& error);
+    bool parseBytes(const std::vector<std::string>& words, std::string& error);
     bool parseFeatureLine(const std::vector<std::string>& words, std::string& error);
     bool parseMonitor(const std::vector<std::string>& words, std::string& error);
     bool parseInfo(const std::vector<std::string>& words, std::string& error);

@@ -18,8 +18,9 @@ SimulatorHost::SimulatorHost() : m_control(m_simulator), m_server(m_control)
 
 void SimulatorHost::loadEnvironment()
 {
-    if (const char* trace = std::getenv("TALVEX_SIM_TRACE"); trace && *trace)
-        m_simulator.trace().openFile(trace);
+    const char* trace = std::getenv("TALVEX_SIM_TRACE");
+    if (trace && *trace && !m_simulator.trace().openFile(trace))
+        m_simulator.trace().write(std::string("Sim trace file=") + trace + " -> error cannot open");
     const char* control = std::getenv("TALVEX_SIM_CONTROL");
     m_controlEnabled = !(control && std::string(control) == "0");
     const char* path = std::getenv("TALVEX_SIM");

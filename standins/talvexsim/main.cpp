@@ -62,7 +62,12 @@ int main(int argc, char** argv)
     int first = 1;
     DWORD pid = 0;
     if (argc > 2 && std::string(argv[1]) == "--pid") {
-        pid = static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10));
+        char* end = nullptr;
+        pid = static_cast<DWORD>(std::strtoul(argv[2], &end, 10));
+        if (pid == 0 || *end != '\0') {
+            std::fprintf(stderr, "talvexsim: bad process id '%s'\n", argv[2]);
+            return 2;
+        }
         first = 3;
     }
     if (first < argc && std::string(argv[first]) == "help") {

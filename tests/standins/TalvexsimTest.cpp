@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
+#include <vector>
 #include <windows.h>
 
 namespace {
@@ -137,6 +139,79 @@ TEST(Talvexsim, HelpNeedsNoProgram)
     EXPECT_EQ(help.first, 0u);
     EXPECT_NE(help.second.find("usage: talvexsim"), std::string::npos);
     EXPECT_NE(help.second.find("unplug <m>"), std::string::npos);
-    auto none = talvexsim("list");
-    EXPECT_EQ(none.first, 2u) << "no talvex.exe runs in the test" << none.second;
+    EXPECT_EQ(talvexsim("--pid x list").first, 2u) << "a bad process id";
+}
+
+namespace {
+
+std::string tempFile(const char* name, const std::string& content)
+{
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    std::string path = std::string(dir) + name;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
+    return path;
+}
+
+std::string fileText(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "";
+    std::string text = readAll(file);
+    CloseHandle(file);
+    return text;
+}
+
+// A host started with some environment; answers its pid and monitor count.
+std::pair<std::string, std::string> startHost(Child& host, const std::vector<std::pair<const char*, std::string>>& env)
+{
+    for (const auto& e : env)
+        SetEnvironmentVariableA(e.first, e.second.c_str());
+    bool started = start("\"" + besideThisProgram("sim_host.exe") + "\"", host);
+    for (const auto& e : env)
+        SetEnvironmentVariableA(e.first, nullptr);
+    if (!started)
+        return {"", ""};
+    std::string ready = readLine(host.output);
+    size_t space = ready.find(' ', 6);
+    return {ready.substr(6, space - 6), ready.substr(space + 1)};
+}
+
+} // namespace
+
+TEST(Talvexsim, TheEnvironmentNamesScenarioTraceAndControl)
+{
+    std::string scenario = tempFile("talvex-sim-env-scenario.txt", "profile p\n  modes 22\nend\nmonitor 1 p ENV00001\n");
+    std::string trace = tempFile("talvex-sim-env-trace.txt", "");
+    Child host;
+    auto ready = startHost(host, {{"TALVEX_SIM", scenario}, {"TALVEX_SIM_TRACE", trace}});
+    EXPECT_EQ(ready.second, "1") << "the scenario file's one monitor";
+    auto listed = talvexsim("--pid " + ready.first + " list");
+    EXPECT_NE(listed.second.find("serial=ENV00001"), std::string::npos) << listed.second;
+    EXPECT_EQ(finish(host), 0u);
+    std::string written = fileText(trace);
+    EXPECT_NE(written.find(" KvFind -> 1\n"), std::string::npos) << written;
+    EXPECT_NE(written.find(" KvRelease -> 0\n"), std::string::npos) << written;
+
+    std::string bad = tempFile("talvex-sim-env-bad.txt", "monitor 1 nosuch S1\n");
+    Child fallback;
+    ready = startHost(fallback, {{"TALVEX_SIM", bad}, {"TALVEX_SIM_TRACE", trace}});
+    EXPECT_EQ(ready.second, "3") << "a refused file leaves the default monitors";
+    EXPECT_EQ(finish(fallback), 0u);
+    EXPECT_NE(fileText(trace).find("Sim load file=" + bad + " -> error line 1: monitor: no profile"),
+              std::string::npos);
+
+    Child closed;
+    ready = startHost(closed, {{"TALVEX_SIM_CONTROL", "0"}});
+    EXPECT_EQ(ready.second, "3");
+    EXPECT_EQ(talvexsim("--pid " + ready.first + " list").first, 2u) << "no control pipe";
+    EXPECT_EQ(finish(closed), 0u);
+    DeleteFileA(scenario.c_str());
+    DeleteFileA(trace.c_str());
+    DeleteFileA(bad.c_str());
 }
