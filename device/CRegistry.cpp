@@ -39,7 +39,7 @@ CRegistry::~CRegistry()
 {
 }
 
-HKEY CRegistry::Open(LPCSTR keyPath)
+HKEY CRegistry::OpenKey(LPCSTR keyPath)
 {
     HKEY key = nullptr;
     if (!keyPath || RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
@@ -47,7 +47,7 @@ HKEY CRegistry::Open(LPCSTR keyPath)
     return key;
 }
 
-HKEY CRegistry::Create(LPCSTR keyPath)
+HKEY CRegistry::CreateKey(LPCSTR keyPath)
 {
     HKEY key = nullptr;
     if (!keyPath || RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -60,7 +60,7 @@ int CRegistry::Write(LPCSTR valueName, DWORD type, const BYTE* data, DWORD byteC
 {
     if (!data && byteCount > 0)
         return 0;
-    return OnKey(Create(keyPath), [&](HKEY key) { return RegSetValueExA(key, valueName, 0, type, data, byteCount); });
+    return OnKey(CreateKey(keyPath), [&](HKEY key) { return RegSetValueExA(key, valueName, 0, type, data, byteCount); });
 }
 
 int CRegistry::WriteDword(LPCSTR valueName, DWORD value, LPCSTR keyPath)
@@ -86,7 +86,7 @@ int CRegistry::ReadDword(LPCSTR valueName, DWORD* out, LPCSTR keyPath)
 {
     if (!out)
         return 0;
-    HKEY key = Open(keyPath);
+    HKEY key = OpenKey(keyPath);
     if (!key)
         return 0;
     DWORD value = 0;
@@ -103,7 +103,7 @@ int CRegistry::ReadValue(LPCSTR valueName, void* buffer, DWORD bufferSize, LPCST
 {
     if (!buffer || bufferSize == 0)
         return 0;
-    HKEY key = Open(keyPath);
+    HKEY key = OpenKey(keyPath);
     if (!key)
         return 0;
     // One spare byte to terminate a string stored without its NUL.
@@ -131,7 +131,7 @@ int CRegistry::ReadValue(LPCSTR valueName, void* buffer, DWORD bufferSize, LPCST
 
 int CRegistry::EnumValue(DWORD index, LPCSTR keyPath, LPSTR nameOut, BYTE* dataOut, DWORD nameSize, DWORD dataSize)
 {
-    HKEY key = Open(keyPath);
+    HKEY key = OpenKey(keyPath);
     if (!key)
         return 0;
     char name[MaxNameLength] = {};
@@ -153,7 +153,7 @@ int CRegistry::EnumValue(DWORD index, LPCSTR keyPath, LPSTR nameOut, BYTE* dataO
 
 int CRegistry::EnumKey(DWORD index, LPCSTR keyPath, LPSTR nameOut, DWORD nameSize)
 {
-    HKEY key = Open(keyPath);
+    HKEY key = OpenKey(keyPath);
     if (!key)
         return 0;
     char name[MaxNameLength] = {};
@@ -167,7 +167,7 @@ int CRegistry::EnumKey(DWORD index, LPCSTR keyPath, LPSTR nameOut, DWORD nameSiz
 
 int CRegistry::DeleteValue(LPCSTR valueName, LPCSTR keyPath)
 {
-    return OnKey(Open(keyPath), [&](HKEY key) { return RegDeleteValueA(key, valueName); });
+    return OnKey(OpenKey(keyPath), [&](HKEY key) { return RegDeleteValueA(key, valueName); });
 }
 
 int CRegistry::DeleteKey(LPCSTR subkeyName, LPCSTR keyPath)
@@ -175,7 +175,7 @@ int CRegistry::DeleteKey(LPCSTR subkeyName, LPCSTR keyPath)
     // An empty name would delete the key itself.
     if (!subkeyName || !*subkeyName)
         return 0;
-    return OnKey(Open(keyPath), [&](HKEY key) { return RegDeleteKeyA(key, subkeyName); });
+    return OnKey(OpenKey(keyPath), [&](HKEY key) { return RegDeleteKeyA(key, subkeyName); });
 }
 
 int CRegistry::DeleteAllSubkeys(LPCSTR keyPath)

@@ -39,7 +39,7 @@ public:
     static int DeleteAllSubkeys(LPCSTR keyPath);
 
 private:
-    static HKEY Open(LPCSTR keyPath);
-    static HKEY Create(LPCSTR keyPath);
+    static HKEY OpenKey(LPCSTR keyPath);
+    static HKEY CreateKey(LPCSTR keyPath);
     static int Write(LPCSTR valueName, DWORD type, const BYTE* data, DWORD byteCount, LPCSTR keyPath);
 };

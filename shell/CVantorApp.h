@@ -11,7 +11,9 @@
 #include "device/CMonitorColor.h"
 #include "device/CMonitorStatusAll.h"
 #include "device/HidReport.h"
+#include "framework/CBrush.h"
 #include "framework/CList.h"
+#include "framework/CSize.h"
 #include "framework/CPtrList.h"
 #include "framework/CString.h"
 #include "framework/CWinApp.h"
@@ -22,8 +24,27 @@ public:
     CVantorApp();
     ~CVantorApp() override;
 
-    // Start-up and exit (InitInstance, ExitInstance, IsSupportedOS) and the
-    // screen and background helpers come with the start-up code.
+    // One instance on a fitting Windows; the hidden main window.
+    BOOL InitInstance() override;
+    // Releases the single-instance mutex and the library's devices.
+    int ExitInstance() override;
+    // Workstation editions of major version 6 and later.
+    BOOL IsSupportedOS();
+
+    // The display device name ("\\.\DISPLAYn") of the screen holding the
+    // largest part of the window; empty when it lies on no screen. out has
+    // room for at least 32 characters.
+    void GetMonitorDeviceName(char* out, HWND window);
+    // Whether the monitor is bound to that display device (case-sensitive).
+    BOOL IsSameDeviceName(CString name, CMonitorStatus* monitor);
+    // More than one display device that is not a mirroring driver.
+    bool IsMultiDisplay();
+    // The background brush of a page or dialog: the normal or the large
+    // bitmap by the screen's DPI, stretched to the client size unless the
+    // DPI is exactly 96 or 120. Answers the size of the brush's pattern.
+    CSize LoadDpiBitmapBrush(HWND window, CBrush* brush, UINT idNormal, UINT idLarge);
+    static CSize MakeDpiBitmapBrush(HDC dc, const RECT& client, int dpi, CBrush* brush, UINT idNormal,
+                                    UINT idLarge);
 
     // Discovery: appends the handles of the monitors the library finds
     // (first discovery, then updates) to m_listDevices; TRUE when the list

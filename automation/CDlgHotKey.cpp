@@ -1,0 +1,16 @@
+#include "automation/CDlgHotKey.h"
+
+#include "res/resource.h"
+
+CDlgHotKey::CDlgHotKey(CWnd* pParent) : CDialog(IDD_HOT_KEY, pParent)
+{
+}
+
+// Enter and Esc do not close a page.
+void CDlgHotKey::OnOK()
+{
+}
+
+void CDlgHotKey::OnCancel()
+{
+}

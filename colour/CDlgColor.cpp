@@ -1,0 +1,444 @@
+#include "colour/CDlgColor.h"
+
+#include "colour/ColorTables.h"
+#include "device/MonitorFeatures.h"
+#include "device/SettingsLayout.h"
+#include "res/resource.h"
+#include "shell/CVantorApp.h"
+#include "shell/ForegroundWindow.h"
+#include "shell/Messages.h"
+
+namespace {
+
+constexpr UINT PollPeriodMs = 500;
+// A newly picked monitor needs a moment before its mode list is read.
+constexpr DWORD MonitorSwitchSettleMs = 500;
+constexpr DWORD MonitorSwitchAfterMs = 100;
+constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF Black = RGB(0, 0, 0);
+
+CMonitorColor& CurrentColor()
+{
+    return *theApp.m_pCurColor;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CDlgColor, CDialog)
+    ON_WM_DESTROY()
+    ON_CBN_SELCHANGE(IDC_COMBO_COLOR_MODE, &CDlgColor::OnCbnSelchangeColorMode)
+    ON_CBN_SELCHANGE(IDC_COMBO_MONITOR, &CDlgColor::OnCbnSelchangeMonitor)
+    ON_WM_SHOWWINDOW()
+    ON_WM_CTLCOLOR()
+    ON_WM_TIMER()
+    ON_BN_CLICKED(IDC_CHECK_SAME_MODELS_COLOR, &CDlgColor::OnBnClickedApplySameModels)
+END_MESSAGE_MAP()
+
+CDlgColor::CDlgColor(CWnd* pParent)
+    : CDialog(IDD_COLOR, pParent), m_nTimerId(0), m_sizeBackground(0, 0), m_szInitialDir{}, m_bPageVisible(FALSE)
+{
+}
+
+CDlgColor::~CDlgColor() = default;
+
+void CDlgColor::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_COMBO_MONITOR, m_comboMonitor);
+    DDX_Control(pDX, IDC_COMBO_COLOR_MODE, m_comboMode);
+    DDX_Control(pDX, IDC_LINK, m_link);
+    DDX_Control(pDX, IDC_CHECK_SAME_MODELS_COLOR, m_checkSameModels);
+}
+
+BOOL CDlgColor::OnInitDialog()
+{
+    delete theApp.m_pCurColor;
+    theApp.m_pCurColor = new CMonitorColor;
+    theApp.m_pCurColor->ClearValid();
+    CDialog::OnInitDialog();
+    m_sizeBackground = theApp.LoadDpiBitmapBrush(m_hWnd, &m_brBackground, IDB_BACK_COLOR, IDB_BACK_COLOR_LARGE);
+
+    CButtonEx* buttons[] = {&m_btnColor, &m_btnImport, &m_btnExport, &m_btnFunctions};
+    const UINT ids[] = {IDC_BTN_COLOR, IDC_BTN_IMPORT, IDC_BTN_EXPORT, IDC_BTN_TUNORA};
+    for (int i = 0; i < 4; ++i) {
+        buttons[i]->Attach(ids[i], this);
+        buttons[i]->SetFaceColor(Black);
+        buttons[i]->SetTextColor(White);
+    }
+
+    DWORD multiControl = 0;
+    const BOOL checked = ReadDword(RegValueMultiControl, &multiControl, RegKeyColor) && multiControl != 0;
+    m_checkSameModels.SetCheck(checked ? BST_CHECKED : BST_UNCHECKED);
+    theApp.m_bApplySameModels = checked;
+    return TRUE;
+}
+
+// Enter and Esc do not close a page.
+void CDlgColor::OnOK()
+{
+}
+
+void CDlgColor::OnCancel()
+{
+}
+
+void CDlgColor::OnDestroy()
+{
+    CDialog::OnDestroy();
+    if (theApp.m_hWndReport == m_hWnd)
+        theApp.m_hWndReport = nullptr;
+    delete theApp.m_pCurColor;
+    theApp.m_pCurColor = nullptr;
+}
+
+short CDlgColor::CurrentMode() const
+{
+    return static_cast<short>(theApp.m_pCurColor->Value(ColorSlot::Mode));
+}
+
+bool CDlgColor::CurrentModeValid() const
+{
+    return theApp.m_pCurColor->Valid(ColorSlot::Mode) != 0;
+}
+
+// The mode of the selected list item; -1 when nothing is selected.
+int CDlgColor::SelectedMode() const
+{
+    const int selected = m_comboMode.GetCurSel();
+    return selected < 0 ? -1 : static_cast<int>(m_comboMode.GetItemData(selected));
+}
+
+// Only a real mode of the current monitor has a mask.
+DWORD CDlgColor::MaskOfMode(int mode) const
+{
+    const CMonitorStatus* current = theApp.m_StatusAll.GetCurrent();
+    return current ? ModeFeatureMask(current->m_Caps.dwModeFeatures, mode) : 0;
+}
+
+bool CDlgColor::IsDeviceReachable()
+{
+    const DWORD device = theApp.m_StatusAll.m_hCurDevice;
+    if (device == 0)
+        return false;
+    SetHandle(device);
+    return IsMonitorAnswering();
+}
+
+void CDlgColor::ReadColorMode(CMonitorColor& record)
+{
+    WORD maximum = 0;
+    record.Value(ColorSlot::Mode) = 0;
+    const bool read = GetFeature(reinterpret_cast<BYTE*>(&record.Value(ColorSlot::Mode)), FeatureValueSize,
+                                 FEATURE_COLOR_MODE, &maximum);
+    record.Max(ColorSlot::Mode) = maximum;
+    record.Valid(ColorSlot::Mode) = read ? TRUE : FALSE;
+}
+
+void CDlgColor::OnPageRefresh()
+{
+    IsDeviceReachable();
+    FillMonitorCombo();
+    FillModeCombo();
+    PollDevice();
+}
+
+void CDlgColor::FillMonitorCombo()
+{
+    m_comboMonitor.ResetContent();
+    CString prefix;
+    prefix.LoadString(IDS_MONITOR);
+    const CMonitorStatusAll& all = theApp.m_StatusAll;
+    for (int i = 0; i < all.m_arMonitors.GetSize(); ++i) {
+        const CMonitorStatus* monitor = all.m_arMonitors[i];
+        CString item;
+        if (monitor)   // an empty line keeps the list's index that of the monitor
+            item.Format("%s%s (%s S/N:%s)", static_cast<LPCSTR>(prefix), static_cast<LPCSTR>(monitor->m_strDisplayLabel),
+                        static_cast<LPCSTR>(monitor->m_strModelName), static_cast<LPCSTR>(monitor->m_strSerial));
+        m_comboMonitor.AddString(item);
+        if (i == all.m_nCurMonitor)
+            m_comboMonitor.SetCurSel(i);
+    }
+}
+
+void CDlgColor::FillModeCombo()
+{
+    ReadColorMode(CurrentColor());
+    if (!CurrentModeValid()) {
+        m_comboMode.EnableWindow(FALSE);
+        return;
+    }
+    m_comboMode.EnableWindow(TRUE);
+    m_comboMode.ResetContent();
+    const CMonitorStatus* current = theApp.m_StatusAll.GetCurrent();
+    for (int mode = 0; current && mode < ColorModeCount; ++mode) {
+        if (!IsModeListed(current->m_Caps.qwModes, mode))
+            continue;
+        CString name;
+        name.LoadString(ColorModeTable[mode].nStringId);
+        const int item = m_comboMode.AddString(name);
+        m_comboMode.SetItemData(item, static_cast<DWORD_PTR>(mode));
+    }
+    SelectModeInList();
+}
+
+// The current mode is selected when it is listed; -1 selects nothing.
+void CDlgColor::SelectModeInList()
+{
+    if (!CurrentModeValid())
+        return;
+    const short mode = CurrentMode();
+    if (mode == -1) {
+        m_comboMode.SetCurSel(-1);
+        return;
+    }
+    for (int item = 0; item < m_comboMode.GetCount(); ++item) {
+        if (static_cast<int>(m_comboMode.GetItemData(item)) == mode) {
+            m_comboMode.SetCurSel(item);
+            return;
+        }
+    }
+}
+
+void CDlgColor::SelectCurrentMode()
+{
+    SelectModeInList();
+    if (CurrentModeValid())
+        PollDevice();
+}
+
+void CDlgColor::OnCbnSelchangeColorMode()
+{
+    if (!IsDeviceReachable())
+        return;
+    const int mode = SelectedMode();
+    if (mode < 0)
+        return;
+    const BYTE bytes[FeatureValueSize] = {LOBYTE(mode), HIBYTE(mode)};
+    SetFeature(bytes, FeatureValueSize, FEATURE_COLOR_MODE);
+    if (m_checkSameModels.GetCheck() == BST_CHECKED)
+        WriteModeToSameModels(bytes);
+    ReadColorMode(CurrentColor());
+    UpdateControlStates();
+}
+
+// Every other monitor of the current one's model name that answers gets the
+// same mode; the channel then points at the current monitor again.
+void CDlgColor::WriteModeToSameModels(const BYTE* mode)
+{
+    CWaitCursor wait;
+    const CMonitorStatusAll& all = theApp.m_StatusAll;
+    const CMonitorStatus* current = all.GetCurrent();
+    for (int i = 0; current && i < all.m_arMonitors.GetSize(); ++i) {
+        const CMonitorStatus* monitor = all.m_arMonitors[i];
+        if (!monitor || i == all.m_nCurMonitor || monitor->m_strModelName != current->m_strModelName)
+            continue;
+        SetHandle(monitor->m_hDevice);
+        WORD scratch = 0;
+        if (GetFeature(reinterpret_cast<BYTE*>(&scratch), FeatureValueSize, FEATURE_COLOR_MODE))
+            SetFeature(mode, FeatureValueSize, FEATURE_COLOR_MODE);
+    }
+    SetHandle(all.m_hCurDevice);
+}
+
+CWnd* CDlgColor::MainWindow() const
+{
+    CWnd* tab = GetParent();
+    return tab ? tab->GetParent() : nullptr;
+}
+
+void CDlgColor::OnCbnSelchangeMonitor()
+{
+    if (CWnd* main = MainWindow())
+        main->SendMessage(UM_SELECT_MONITOR, 0, m_comboMonitor.GetCurSel());
+    Seams::Sleep(MonitorSwitchSettleMs);
+    if (IsDeviceReachable()) {
+        FillModeCombo();
+        PollDevice();
+        Seams::Sleep(MonitorSwitchAfterMs);
+    }
+}
+
+void CDlgColor::UpdateControlStates()
+{
+    m_comboMode.EnableWindow(TRUE);
+    const int mode = SelectedMode();
+    if (theApp.m_StatusAll.m_arMonitors.GetSize() == 0)
+        return;
+    const CMonitorStatus* current = theApp.m_StatusAll.GetCurrent();
+    const DWORD mask = MaskOfMode(mode);
+    m_btnColor.EnableWindow(current && current->m_Caps.wColorAdjust[0] == 1 && mask != 0);
+    m_btnImport.EnableWindow(IsUserMode(mode));
+    m_btnExport.EnableWindow(IsUserMode(mode));
+    m_btnFunctions.EnableWindow((mask & MF_FUNCTIONS_GROUP) != 0);
+}
+
+void CDlgColor::DisableControls()
+{
+    m_comboMode.EnableWindow(FALSE);
+    m_btnColor.EnableWindow(FALSE);
+    m_btnImport.EnableWindow(FALSE);
+    m_btnExport.EnableWindow(FALSE);
+    m_btnFunctions.EnableWindow(FALSE);
+}
+
+void CDlgColor::PollDevice()
+{
+    if (IsAdjustmentPermitted())
+        UpdateControlStates();
+    else
+        DisableControls();
+}
+
+void CDlgColor::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CDialog::OnShowWindow(bShow, nStatus);
+    if (bShow) {
+        IsDeviceReachable();
+        m_nTimerId = SetTimer(IDT_COLOR_PAGE_POLL, PollPeriodMs);
+        theApp.m_hWndReport = m_hWnd;
+        m_bPageVisible = TRUE;
+    } else {
+        KillTimer(m_nTimerId);
+        theApp.m_hWndReport = nullptr;
+        m_bPageVisible = FALSE;
+    }
+}
+
+void CDlgColor::OnTimer(UINT_PTR nIDEvent)
+{
+    const CMonitorStatusAll& all = theApp.m_StatusAll;
+    if (nIDEvent == m_nTimerId && !all.m_bSubDialogOpen && all.m_hCurDevice != 0) {
+        SetHandle(all.m_hCurDevice);
+        PollDevice();
+    }
+    CDialog::OnTimer(nIDEvent);
+}
+
+// The record is taken out of the queue before it is read: one the queue no
+// longer holds (purged meanwhile) is left alone.
+void CDlgColor::OnHidReport(LPARAM lParam)
+{
+    HidReport report{};
+    if (!theApp.TakeReport(lParam, &report) || report.hDevice != theApp.m_StatusAll.m_hCurDevice)
+        return;
+    if (report.usagePage == FEATURE_COLOR_MODE.usagePage) {
+        if (report.usage == FEATURE_COLOR_MODE.usage)
+            CurrentColor().Value(ColorSlot::Mode) = LOWORD(report.value);
+        else if (report.usage == FEATURE_MODE_LIST.usage)
+            FillModeCombo();
+        else if (report.usage == FEATURE_ADJUST_ENABLE.usage || report.usage == FEATURE_ADJUST_STATE.usage)
+            PollDevice();
+    }
+    SelectModeInList();
+}
+
+LRESULT CDlgColor::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == UM_PAGE_REFRESH)
+        OnPageRefresh();
+    else if (message == WM_HIDREPORT)
+        OnHidReport(lParam);
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void CDlgColor::BeginSubDialog()
+{
+    if (CWnd* main = MainWindow()) {
+        main->ShowWindow(SW_HIDE);
+        main->ShowWindow(SW_MINIMIZE);
+        main->ShowWindow(SW_SHOW);
+    }
+    theApp.m_StatusAll.m_bSubDialogOpen = TRUE;
+    theApp.m_hWndReport = nullptr;
+}
+
+void CDlgColor::EndSubDialog()
+{
+    if (CurrentModeValid())
+        SelectCurrentMode();
+    if (CWnd* main = MainWindow()) {
+        main->ShowWindow(SW_HIDE);
+        main->ShowWindow(SW_RESTORE);
+        main->ShowWindow(SW_SHOW);
+        BringToForeground(main->m_hWnd);
+    }
+    theApp.m_StatusAll.m_bSubDialogOpen = FALSE;
+    theApp.m_hWndReport = m_hWnd;
+}
+
+void CDlgColor::OnBnClickedApplySameModels()
+{
+    const bool checked = m_checkSameModels.GetCheck() == BST_CHECKED;
+    theApp.m_bApplySameModels = checked ? TRUE : FALSE;
+    WriteDword(RegValueMultiControl, checked ? 1 : 0, RegKeyColor);
+}
+
+// Tab leaves the page from its last control for the main window's Close
+// button, Shift+Tab from its first control for the tab control.
+BOOL CDlgColor::PreTranslateMessage(MSG* pMsg)
+{
+    CWnd* main = MainWindow();
+    if (pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == 'C') {
+        if (main)
+            ::SetFocus(::GetDlgItem(main->m_hWnd, IDC_CLOSE));
+        return FALSE;
+    }
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB && main) {
+        const HWND focus = ::GetFocus();
+        CWnd* start = GetDlgItem(IDC_COMBO_MONITOR);
+        if (GetKeyState(VK_SHIFT) >= 0) {
+            CWnd* last = start ? GetNextDlgTabItem(start, TRUE) : nullptr;
+            if (last && (focus == last->m_hWnd || focus == ::GetWindow(last->m_hWnd, GW_CHILD))) {
+                ::SetFocus(::GetDlgItem(main->m_hWnd, IDC_CLOSE));
+                return TRUE;
+            }
+        } else {
+            CWnd* first = start;
+            if (first && !first->IsWindowEnabled())
+                first = GetNextDlgTabItem(first, FALSE);
+            if (first && focus == first->m_hWnd) {
+                ::SetFocus(::GetDlgItem(main->m_hWnd, IDC_TAB));
+                return TRUE;
+            }
+        }
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CDlgColor::AlignBrush(CDC* pDC, CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    m_brBackground.UnrealizeObject();
+    pDC->SetBrushOrg(m_sizeBackground.cx - rect.left, m_sizeBackground.cy - rect.top);
+}
+
+HBRUSH CDlgColor::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    const HBRUSH standard = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    if (nCtlColor == CTLCOLOR_EDIT || nCtlColor == CTLCOLOR_LISTBOX)
+        return standard;
+    pDC->SetBkMode(TRANSPARENT);
+    const int id = pWnd ? pWnd->GetDlgCtrlID() : 0;
+    switch (id) {
+    case IDC_COMBO_MONITOR:
+    case IDC_COMBO_COLOR_MODE:
+        return standard;
+    case IDC_STATIC_MODE_SELECTION:
+    case IDC_STATIC_PARAMETER:
+    case IDC_CHECK_SAME_MODELS_COLOR:
+        pDC->SetTextColor(White);
+        AlignBrush(pDC, pWnd);
+        return m_brBackground;
+    case IDC_LINK:
+        AlignBrush(pDC, pWnd);
+        return m_brBackground;
+    default:
+        break;
+    }
+    if (nCtlColor == CTLCOLOR_STATIC && pWnd != this)
+        return standard;
+    pDC->SetBrushOrg(0, 0);
+    return m_brBackground;
+}

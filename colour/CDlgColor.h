@@ -1,0 +1,75 @@
+#pragma once
+// The "Color Adjustment" page: the monitor to work on and its colour mode,
+// written to the monitor at once (and to every monitor of the same model
+// name when "Apply to the same models" is checked). While shown it receives
+// the monitor's reports and polls whether the monitor allows adjustment.
+#include "controls/CButtonEx.h"
+#include "controls/CHyperLink.h"
+#include "device/CHIDMonitor.h"
+#include "device/CMonitorColor.h"
+#include "device/CRegistry.h"
+#include "framework/Afx.h"
+
+class CDlgColor : public CDialog, public CHIDMonitor, private CRegistry
+{
+public:
+    explicit CDlgColor(CWnd* pParent = nullptr);
+    ~CDlgColor() override;
+
+    bool IsDeviceReachable();
+    void ReadColorMode(CMonitorColor& record);
+    void FillMonitorCombo();
+    void FillModeCombo();
+    void SelectCurrentMode();
+    void UpdateControlStates();
+    void DisableControls();
+    void PollDevice();
+    void BeginSubDialog();
+    void EndSubDialog();
+
+    CButtonEx m_btnColor;
+    CButtonEx m_btnImport;
+    CButtonEx m_btnExport;
+    CComboBox m_comboMonitor;
+    CComboBox m_comboMode;
+    CHyperLink m_link;
+    CButtonEx m_btnFunctions;
+    CButton m_checkSameModels;
+    CBrush m_brBackground;
+    UINT_PTR m_nTimerId;
+    CSize m_sizeBackground;
+    char m_szInitialDir[MAX_PATH];
+    CString m_strDefExt;
+    CString m_strFilter;
+    BOOL m_bPageVisible;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    void OnDestroy();
+    void OnCbnSelchangeColorMode();
+    void OnCbnSelchangeMonitor();
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnBnClickedApplySameModels();
+
+private:
+    void OnPageRefresh();
+    void OnHidReport(LPARAM lParam);
+    void SelectModeInList();
+    void WriteModeToSameModels(const BYTE* mode);
+    void AlignBrush(CDC* pDC, CWnd* pWnd);
+    CWnd* MainWindow() const;
+    int SelectedMode() const;
+    DWORD MaskOfMode(int mode) const;
+    short CurrentMode() const;
+    bool CurrentModeValid() const;
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,42 @@
+#pragma once
+// Replaceable shell calls of the main window, for tests: the notification
+// area and the colour-management library. Each defaults to the real call;
+// ShellSeams::Override puts the previous set back when it goes.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+
+namespace ShellSeams {
+
+struct Hooks
+{
+    std::function<BOOL(DWORD message, NOTIFYICONDATAA* data)> notifyIcon;
+    std::function<BOOL(LPCSTR profile, LPCSTR deviceId)> disassociateProfile;
+    std::function<BOOL(LPCSTR profile)> installProfile;
+    std::function<BOOL(LPCSTR profile, LPCSTR deviceId)> associateProfile;
+};
+
+Hooks& Current();
+
+class Override
+{
+public:
+    Override();
+    ~Override();
+    Override(const Override&) = delete;
+    Override& operator=(const Override&) = delete;
+    Hooks* operator->() { return &Current(); }
+
+private:
+    Hooks m_saved;
+};
+
+BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA* data);
+// The three colour-management calls; the association is the library's
+// export by ordinal 1. All fail when the library cannot be loaded.
+BOOL DisassociateProfile(LPCSTR profile, LPCSTR deviceId);
+BOOL InstallProfile(LPCSTR profile);
+BOOL AssociateProfile(LPCSTR profile, LPCSTR deviceId);
+
+} // namespace ShellSeams
