@@ -65,7 +65,7 @@ SIM_API int SIM_CALL SimSetValue(int monitor, WORD page, WORD usage, int mode, D
 // A raw report of (bitSize / 8) * count bytes; nothing stored changes.
 SIM_API int SIM_CALL SimSendReport(int monitor, WORD page, WORD usage, WORD bitSize, WORD count, const BYTE* data);
 // The words after "fault" in the control language, e.g. "1 read 0xFF00:0x15".
-SIM_API int SIM_CALL SimFault(const char* spec);
+SIM_API int SIM_CALL SimFault(const char* words);
 // Until every queued report is delivered; negative after the time-out.
 SIM_API int SIM_CALL SimWaitReports(DWORD timeoutMs);
 

@@ -7,6 +7,9 @@ ReportPump::ReportPump(Observer observer) : m_observer(std::move(observer)) {}
 ReportPump::~ReportPump()
 {
     shutdown();
+    // A thread let go by a shutdown from inside its callback may still be ending.
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_done.wait(lock, [&] { return m_threads == 0; });
 }
 
 bool ReportPump::onPumpThread() const
@@ -32,6 +35,7 @@ void ReportPump::subscribe(DWORD handle, KvReportCallback callback, DWORD contex
     m_subscriptions[handle] = {callback, context};
     if (!m_thread.joinable()) {
         unsigned generation = m_generation;
+        ++m_threads;
         m_thread = std::thread([this, generation] { run(generation); });
         m_threadId = m_thread.get_id();
     }
@@ -83,16 +87,23 @@ void ReportPump::shutdown()
         ++m_generation;
         m_wake.notify_all();
         ending = std::move(m_thread);
-        if (std::this_thread::get_id() != m_threadId)
+        if (std::this_thread::get_id() != m_threadId) {
             m_threadId = std::thread::id();
+        } else {
+            // The callback that asked is the last one; a new thread may start meanwhile.
+            m_busy = false;
+            m_runningHandle = 0;
+            m_busyThread = std::thread::id();
+        }
     }
     if (!ending.joinable())
         return;
     // From inside a callback the thread ends once that callback returns.
-    if (ending.get_id() == std::this_thread::get_id())
+    if (ending.get_id() == std::this_thread::get_id()) {
         ending.detach();
-    else
-        ending.join();
+        return;
+    }
+    ending.join();
 }
 
 void ReportPump::run(unsigned generation)
@@ -104,6 +115,7 @@ void ReportPump::run(unsigned generation)
             break;
         deliverNext(lock);
     }
+    --m_threads;
     m_done.notify_all();
 }
 
@@ -121,12 +133,17 @@ bool ReportPump::deliverNext(std::unique_lock<std::mutex>& lock)
     Subscription subscription = it->second;
     m_runningHandle = report.handle;
     m_busy = true;
+    m_busyThread = std::this_thread::get_id();
     lock.unlock();
     subscription.callback(report.handle, report.page, report.usage, report.bitSize, report.count,
                           report.data.data(), subscription.context);
     lock.lock();
-    m_busy = false;
-    m_runningHandle = 0;
+    // Unless a shutdown from inside the callback handed the pump on already.
+    if (m_busyThread == std::this_thread::get_id()) {
+        m_busy = false;
+        m_runningHandle = 0;
+        m_busyThread = std::thread::id();
+    }
     m_done.notify_all();
     return true;
 }

@@ -6,7 +6,9 @@
 // callback for that handle is running and none can follow. Called from
 // inside a callback (on the pump's own thread) it cannot wait for itself:
 // it then ends the subscription and returns at once; the callback that is
-// running is the last one for that handle.
+// running is the last one for that handle. Ending the pump (KvRelease) from
+// inside a callback works the same way: the thread ends after that callback
+// returns (the pump's destructor waits for it).
 #include "device/DravoLibrary.h"
 #include <condition_variable>
 #include <deque>
@@ -65,8 +67,10 @@ private:
     std::map<DWORD, Subscription> m_subscriptions;
     DWORD m_runningHandle = 0;
     bool m_busy = false;
+    std::thread::id m_busyThread;
     std::thread m_thread;
     std::thread::id m_threadId;
     unsigned m_generation = 0;
+    int m_threads = 0;
     int m_offWaiting = 0;
 };

@@ -190,9 +190,9 @@ SIM_API int SIM_CALL SimSendReport(int monitor, WORD page, WORD usage, WORD bitS
     });
 }
 
-SIM_API int SIM_CALL SimFault(const char* spec)
+SIM_API int SIM_CALL SimFault(const char* words)
 {
-    return guarded([&] { return perform(std::string("fault ") + (spec ? spec : "")); });
+    return guarded([&] { return perform(std::string("fault ") + (words ? words : "")); });
 }
 
 SIM_API int SIM_CALL SimWaitReports(DWORD timeoutMs)

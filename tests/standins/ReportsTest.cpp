@@ -272,3 +272,32 @@ TEST_F(Reports, OffKeepsItsPromiseUnderLoad)
     EXPECT_EQ(stress::violations, 0);
     EXPECT_GT(stress::delivered, 0) << "the stress delivered something";
 }
+
+namespace releasing {
+Simulator* simulator = nullptr;
+std::atomic<int> calls{0};
+int DRAVO_CALL callback(DWORD, WORD, WORD, WORD, WORD, BYTE*, DWORD)
+{
+    if (++calls == 1)
+        simulator->release();
+    return 0;
+}
+} // namespace releasing
+
+TEST(ReportsRelease, ReleaseFromInsideACallbackEndsReportsAndTheyCanStartAgain)
+{
+    Simulator sim;
+    releasing::simulator = &sim;
+    releasing::calls = 0;
+    std::vector<DWORD> first = discover(sim);
+    ASSERT_EQ(sim.reportOn(first[0], &releasing::callback, 0), 0);
+    ASSERT_TRUE(act(sim, "burst 1 10"));
+    ASSERT_TRUE(sim.waitReports(10000));
+    EXPECT_EQ(releasing::calls, 1) << "nothing after the release";
+
+    std::vector<DWORD> second = discover(sim);
+    ASSERT_EQ(sim.reportOn(second[0], &releasing::callback, 0), 0);
+    ASSERT_TRUE(act(sim, "burst 1 4"));
+    ASSERT_TRUE(sim.waitReports(10000));
+    EXPECT_EQ(releasing::calls, 5) << "a new thread delivers again";
+}
