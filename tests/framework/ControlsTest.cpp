@@ -68,7 +68,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dlg.Create(IDD_TEST_CONTROLS));
-        dlg.ShowWindow(SW_SHOWNA);
     }
     void TearDown() override { dlg.DestroyWindow(); }
 
