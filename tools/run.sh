@@ -8,6 +8,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR="${TALVEX_BUILD_DIR:-$top/build}"
 . "$top/tools/wine-env.sh"
 state="$BUILD_DIR/run-display"
+state_display=""
 
 stop() {
     wineserver -k 2>/dev/null || true
@@ -30,6 +31,7 @@ if [ -z "$DISPLAY" ]; then
         sleep 0.5
         if kill -0 "$pid" 2>/dev/null; then
             export DISPLAY=":$n"
+            state_display="$DISPLAY"
             echo "$DISPLAY $pid" >"$state"
             break
         fi
@@ -42,5 +44,7 @@ if [ -z "$DISPLAY" ]; then
     trap stop EXIT INT TERM
 fi
 wine_prefix_ready
+# On the user's own desktop its window manager frames the settings window.
+if [ -z "$state_display" ]; then wine_set_managed Y; else wine_set_managed N; fi
 cd "$BUILD_DIR/bin"
 wine talvex.exe

@@ -27,7 +27,8 @@ if [ -z "$DISPLAY" ]; then
     done
 fi
 wine_prefix_ready
-wineserver -p    # stays up for the run: each Wine start is then quick
+wineserver -p
+wine_set_managed N    # stays up for the run: each Wine start is then quick
 # Wine's helper processes start here, not inside a test whose pipes they would hold.
 wine "$BUILD_DIR/bin/wine_warmup.exe" </dev/null >/dev/null 2>&1 || true
 cd "$BUILD_DIR"
