@@ -1,0 +1,65 @@
+// The shell's window tests, and the small jobs the tests start this same
+// executable for as a child process (a second copy of the program, the
+// Windows version check under another reported version).
+#include "framework/Afx.h"
+#include "shell/CVantorApp.h"
+#include "shell/ShellSeams.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "ChildJobs.h"
+
+namespace {
+
+// The check alone, with the version it was made on.
+int SupportedOsJob()
+{
+    OSVERSIONINFOEXA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&version));
+    ChildJobs::OsAnswer answer;
+    answer.major = static_cast<int>(version.dwMajorVersion);
+    answer.minor = static_cast<int>(version.dwMinorVersion);
+    answer.productType = version.wProductType;
+    answer.supported = theApp.IsSupportedOS() != FALSE;
+    return ChildJobs::EncodeOs(answer);
+}
+
+// A second copy: InitInstance against the first one's mutex. The answer
+// tells what it did: started, made a window, touched the tray, kept a handle.
+int SecondInstanceJob()
+{
+    ShellSeams::Override seams;
+    int trayCalls = 0;
+    seams->notifyIcon = [&](DWORD, NOTIFYICONDATAA*) {
+        ++trayCalls;
+        return TRUE;
+    };
+    int answer = ChildJobs::Ran;
+    if (theApp.InitInstance())
+        answer |= ChildJobs::Started;
+    if (theApp.m_pMainWnd)
+        answer |= ChildJobs::MadeWindow;
+    if (theApp.m_hMutex)
+        answer |= ChildJobs::KeptMutex;
+    if (trayCalls > 0)
+        answer |= ChildJobs::TouchedTray;
+    if (theApp.m_pMainWnd && theApp.m_pMainWnd->m_hWnd)
+        theApp.m_pMainWnd->DestroyWindow();
+    theApp.ExitInstance();
+    return answer;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], ChildJobs::SupportedOsArgument) == 0)
+        return SupportedOsJob();
+    if (argc == 2 && std::strcmp(argv[1], ChildJobs::SecondInstanceArgument) == 0)
+        return SecondInstanceJob();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
