@@ -30,6 +30,9 @@ public:
     // Runs this executable with the argument and answers its exit code; -1
     // when it could not be started or did not end within the time.
     static int Run(const char* argument, DWORD timeoutMs = 60000);
+    // The whole command line again, in a child that shares this process's
+    // standard handles and environment; answers its exit code.
+    static int RunAgain();
     // This executable's file name without its folder ("shell_window_test.exe").
     static std::string ExecutableName();
 };

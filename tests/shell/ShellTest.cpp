@@ -67,7 +67,7 @@ void ShellTest::InstallSeams()
             call.ids.push_back(GetMenuItemID(menu, i));
             call.states.push_back(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION));
         }
-        call.defaultItem = static_cast<int>(GetMenuDefaultItem(menu, FALSE, 0));
+        call.defaultItem = static_cast<int>(GetMenuDefaultItem(menu, FALSE, GMDI_USEDISABLED));
         menus.push_back(call);
         if (onMenu)
             onMenu(call);
@@ -89,8 +89,7 @@ void ShellTest::InstallSeams()
         static const char* const names[] = {"add", "modify", "delete"};
         SimTrace::Note(std::string("Test tray ") + (message <= 2 ? names[message] : "other") +
                        " icon=" + std::to_string(call.icon));
-        const BOOL answer = trayAnswer ? trayAnswer(message) : TRUE;
-        return answer;
+        return trayAnswer ? trayAnswer(message, data) : TRUE;
     };
     m_shellSeams->disassociateProfile = [this](LPCSTR profile, LPCSTR device) {
         profileCalls.push_back({"disassociate", profile, device});

@@ -99,7 +99,7 @@ protected:
 
     // How the seams answer. The tray answers TRUE unless trayAnswer says
     // otherwise; the profile installation answers installResult.
-    std::function<BOOL(DWORD message)> trayAnswer;
+    std::function<BOOL(DWORD message, NOTIFYICONDATAA* data)> trayAnswer;
     BOOL installResult = TRUE;
     // Runs while a popup menu is tracked, before it returns.
     std::function<void(const MenuCall&)> onMenu;

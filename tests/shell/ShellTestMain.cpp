@@ -10,8 +10,11 @@
 #include <cstring>
 
 #include "ChildJobs.h"
+#include "WineX11Unmanaged.h"
 
 namespace {
+
+const char* const UnmanagedRunVariable = "TALVEX_SHELL_TEST_UNMANAGED";
 
 // The check alone, with the version it was made on.
 int SupportedOsJob()
@@ -60,6 +63,15 @@ int main(int argc, char** argv)
         return SupportedOsJob();
     if (argc == 2 && std::strcmp(argv[1], ChildJobs::SecondInstanceArgument) == 0)
         return SecondInstanceJob();
+    // Without a window manager Wine waits up to 2 s whenever a shown
+    // top-level window is hidden or destroyed; unmanaged windows do not.
+    // The setting is read when a process starts, so the tests run in a
+    // child started once it is in place.
+    if (!GetEnvironmentVariableA(UnmanagedRunVariable, nullptr, 0)) {
+        WineX11Unmanaged unmanaged(ChildJobs::ExecutableName());
+        SetEnvironmentVariableA(UnmanagedRunVariable, "1");
+        return ChildJobs::RunAgain();
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,304 @@
+// The tray icon: its notification data, the image that tells whether a
+// monitor is present, adding it while the shell times out, the failure
+// message, re-adding it for a new taskbar, and the icon's mouse messages.
+#include "Scenarios.h"
+#include "ShellTest.h"
+#include "SimTrace.h"
+#include "standins/libdravo/DravoSim.h"
+
+namespace {
+
+constexpr UINT UmTrayIcon = 0x464;
+constexpr UINT IdSetting = 32772;
+constexpr UINT IdMonitorList = 32782;
+constexpr UINT IdExit = 32771;
+const char* const TrayFailedText =
+    "Failed to register the program icon to the taskbar notification area.\nTalvex will be terminated.";
+
+class TrayTest : public ShellTest
+{
+protected:
+    static LRESULT Mouse(HWND window, UINT mouseMessage)
+    {
+        return SendMessageA(window, UmTrayIcon, 0, mouseMessage);
+    }
+    static bool Greyed(const MenuCall& menu, UINT id)
+    {
+        for (size_t i = 0; i < menu.ids.size(); ++i) {
+            if (menu.ids[i] == id)
+                return (menu.states[i] & MF_GRAYED) != 0;
+        }
+        ADD_FAILURE() << "no item " << id;
+        return false;
+    }
+    // Whether a WM_NULL waits for the window; takes its queued messages out.
+    static bool NullQueued(HWND window)
+    {
+        bool found = false;
+        MSG msg{};
+        while (PeekMessageA(&msg, window, 0, 0, PM_REMOVE))
+            found = found || msg.message == WM_NULL;
+        return found;
+    }
+    static std::vector<DWORD> Messages(const std::vector<TrayCall>& calls)
+    {
+        std::vector<DWORD> messages;
+        for (const TrayCall& call : calls)
+            messages.push_back(call.message);
+        return messages;
+    }
+    void LoadUnplugged() { LoadScenario(Scenarios::With("monitor 1 wide A0000001\nunplug 1\n").c_str()); }
+    void LoadOne() { LoadScenario(Scenarios::With("monitor 1 wide A0000001\n").c_str()); }
+};
+
+TEST_F(TrayTest, AMonitorAtStartUpAddsThenShowsTheMonitorIcon)
+{
+    LoadOne();
+    CVantorDlg* dlg = StartOk();
+    ASSERT_EQ(trayCalls.size(), 2u);
+    EXPECT_EQ(trayCalls[0].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(trayCalls[0].icon, 152u);
+    EXPECT_EQ(trayCalls[1].message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(trayCalls[1].icon, 128u);
+    for (const TrayCall& call : trayCalls) {
+        EXPECT_EQ(call.window, dlg->m_hWnd);
+        EXPECT_EQ(call.id, 0u);
+        EXPECT_EQ(call.flags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+        EXPECT_EQ(call.callback, UmTrayIcon);
+        EXPECT_EQ(call.tip, "Talvex Ver1.0.1");
+    }
+    EXPECT_EQ(dlg->m_nTrayState, 1);
+    EXPECT_TRUE(messageBoxes.empty());
+}
+
+TEST_F(TrayTest, TheImageFollowsTheMonitorsComingAndGoing)
+{
+    LoadUnplugged();
+    CVantorDlg* dlg = StartOk();
+    ASSERT_EQ(trayCalls.size(), 2u);
+    EXPECT_EQ(trayCalls[1].icon, 152u);
+    EXPECT_EQ(dlg->m_nTrayState, 2);
+
+    trayCalls.clear();
+    ASSERT_GE(SimPlug(1), 0);
+    ASSERT_EQ(trayCalls.size(), 1u);
+    EXPECT_EQ(trayCalls[0].message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(trayCalls[0].icon, 128u);
+    EXPECT_EQ(dlg->m_nTrayState, 1);
+
+    trayCalls.clear();
+    ASSERT_GE(SimUnplug(1), 0);
+    ASSERT_EQ(trayCalls.size(), 1u);
+    EXPECT_EQ(trayCalls[0].icon, 152u);
+    EXPECT_EQ(dlg->m_nTrayState, 2);
+
+    trayCalls.clear();
+    dlg->RefreshMonitorList();
+    dlg->m_nTrayState = 2;
+    dlg->UpdateTrayIcon();   // already showing the no-monitor icon
+    EXPECT_TRUE(trayCalls.empty());
+}
+
+TEST_F(TrayTest, ADoubleClickOpensTheSettingsWindowOnlyWithAMonitor)
+{
+    LoadUnplugged();
+    CVantorDlg* dlg = StartOk();
+    Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
+    EXPECT_FALSE(IsWindowVisible(dlg->m_hWnd));
+    EXPECT_FALSE(theApp.m_bSettingShown);
+    Stop();
+
+    LoadOne();
+    WriteBinary("\\HotKey\\SIM-27Q_A0000001", "VKey", reinterpret_cast<const BYTE*>("\x7C\x00\0\0\0\0\0\0\0\0"), 10);
+    WriteBinary("\\HotKey\\SIM-27Q_A0000001", "Mod", reinterpret_cast<const BYTE*>("\x07\x00\0\0\0\0\0\0\0\0"), 10);
+    dlg = StartAgain();
+    ASSERT_EQ(dlg->m_nHotKeyCount, 1u);
+    Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(dlg->m_hWnd));
+    EXPECT_TRUE(theApp.m_bSettingShown);
+    EXPECT_EQ(dlg->m_nHotKeyCount, 0u) << "the hot keys are off while the settings window is shown";
+    EXPECT_EQ(dlg->m_tab.GetCurSel(), 0);
+    EXPECT_EQ(dlg->m_nCurTab, 0);
+    EXPECT_TRUE(IsWindowVisible(dlg->m_pageHotKey.m_hWnd));
+
+    // Again while shown: it stays as it is.
+    Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(dlg->m_hWnd));
+    EXPECT_TRUE(theApp.m_bSettingShown);
+}
+
+TEST_F(TrayTest, TheRightButtonMenuWithAMonitor)
+{
+    LoadOne();
+    CVantorDlg* dlg = StartOk();
+    EXPECT_EQ(Mouse(dlg->m_hWnd, WM_RBUTTONUP), 0);
+    ASSERT_EQ(menus.size(), 1u);
+    const MenuCall& menu = menus[0];
+    EXPECT_EQ(menu.ids, (std::vector<UINT>{IdSetting, 0, IdMonitorList, 0, IdExit}));
+    EXPECT_FALSE(Greyed(menu, IdSetting));
+    EXPECT_FALSE(Greyed(menu, IdMonitorList));
+    EXPECT_FALSE(Greyed(menu, IdExit));
+    EXPECT_EQ(menu.defaultItem, static_cast<int>(IdSetting));
+    EXPECT_EQ(menu.flags, 0u);
+    EXPECT_EQ(menu.owner, dlg->m_hWnd);
+    EXPECT_FALSE(IsMenu(menu.menu)) << "the menu is destroyed after tracking";
+    EXPECT_TRUE(NullQueued(dlg->m_hWnd));
+
+    // While the settings window is shown, then also with the connection list open.
+    SendMessageA(dlg->m_hWnd, WM_COMMAND, IdSetting, 0);
+    ASSERT_TRUE(theApp.m_bSettingShown);
+    Mouse(dlg->m_hWnd, WM_RBUTTONUP);
+    ASSERT_EQ(menus.size(), 2u);
+    EXPECT_TRUE(Greyed(menus[1], IdSetting));
+    EXPECT_FALSE(Greyed(menus[1], IdMonitorList));
+    EXPECT_TRUE(Greyed(menus[1], IdExit));
+
+    theApp.m_bMonitorListOpen = TRUE;
+    Mouse(dlg->m_hWnd, WM_RBUTTONUP);
+    ASSERT_EQ(menus.size(), 3u);
+    EXPECT_TRUE(Greyed(menus[2], IdSetting));
+    EXPECT_TRUE(Greyed(menus[2], IdMonitorList));
+    EXPECT_TRUE(Greyed(menus[2], IdExit));
+    EXPECT_EQ(menus[2].defaultItem, static_cast<int>(IdSetting));
+
+    theApp.m_bSettingShown = FALSE;
+    Mouse(dlg->m_hWnd, WM_RBUTTONUP);
+    ASSERT_EQ(menus.size(), 4u);
+    EXPECT_FALSE(Greyed(menus[3], IdSetting));
+    EXPECT_TRUE(Greyed(menus[3], IdMonitorList));
+    EXPECT_TRUE(Greyed(menus[3], IdExit));
+    theApp.m_bMonitorListOpen = FALSE;
+}
+
+TEST_F(TrayTest, TheRightButtonMenuWithoutAMonitor)
+{
+    LoadUnplugged();
+    CVantorDlg* dlg = StartOk();
+    theApp.m_bSettingShown = TRUE;   // nothing is greyed in this menu, whatever the state
+    theApp.m_bMonitorListOpen = TRUE;
+    EXPECT_EQ(Mouse(dlg->m_hWnd, WM_RBUTTONUP), 0);
+    theApp.m_bSettingShown = FALSE;
+    theApp.m_bMonitorListOpen = FALSE;
+    ASSERT_EQ(menus.size(), 1u);
+    EXPECT_EQ(menus[0].ids, (std::vector<UINT>{IdMonitorList, 0, IdExit}));
+    EXPECT_FALSE(Greyed(menus[0], IdMonitorList));
+    EXPECT_FALSE(Greyed(menus[0], IdExit));
+    EXPECT_EQ(menus[0].defaultItem, -1);
+    EXPECT_EQ(menus[0].owner, dlg->m_hWnd);
+}
+
+TEST_F(TrayTest, TheMenusSettingCommandOpensTheWindow)
+{
+    LoadOne();
+    CVantorDlg* dlg = StartOk();
+    onMenu = [](const MenuCall& menu) { PostMessageA(menu.owner, WM_COMMAND, IdSetting, 0); };
+    Mouse(dlg->m_hWnd, WM_RBUTTONUP);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(dlg->m_hWnd) != FALSE; }));
+    EXPECT_TRUE(theApp.m_bSettingShown);
+}
+
+TEST_F(TrayTest, AddingIsRetriedWhileTheShellTimesOut)
+{
+    LoadOne();
+    int adds = 0;
+    int modifies = 0;
+    // Two time-outs; the modify after the second one finds the icon there.
+    trayAnswer = [&](DWORD message, NOTIFYICONDATAA*) -> BOOL {
+        if (message == NIM_ADD) {
+            SetLastError(ERROR_TIMEOUT);
+            return ++adds > 2;
+        }
+        if (message == NIM_MODIFY && adds <= 2) {
+            SetLastError(ERROR_TIMEOUT);
+            return ++modifies == 2;
+        }
+        return TRUE;
+    };
+    CVantorDlg* dlg = StartOk();
+    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_MODIFY, NIM_MODIFY}));
+    EXPECT_EQ(trayCalls.back().icon, 128u);
+    EXPECT_EQ(sleeps, (std::vector<DWORD>{1000, 1000}));
+    EXPECT_TRUE(messageBoxes.empty());
+    EXPECT_TRUE(theApp.m_bTrayIconOk);
+    EXPECT_EQ(dlg->m_nTrayState, 1);
+}
+
+TEST_F(TrayTest, AnotherErrorEndsTheProgramWithItsMessage)
+{
+    LoadOne();
+    trayAnswer = [](DWORD message, NOTIFYICONDATAA*) -> BOOL {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return message != NIM_ADD;
+    };
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_DELETE}));
+    EXPECT_TRUE(sleeps.empty());
+    ASSERT_EQ(messageBoxes.size(), 1u);
+    EXPECT_EQ(messageBoxes[0], TrayFailedText);
+    EXPECT_EQ(messageBoxTypes[0] & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(messageBoxTypes[0] & MB_TYPEMASK, static_cast<UINT>(MB_OK));
+    EXPECT_FALSE(theApp.m_bTrayIconOk);
+    EXPECT_EQ(Main(), nullptr) << "the main window is destroyed";
+    EXPECT_TRUE(theApp.m_StatusAll.m_arMonitors.GetSize() == 0);
+    Pump();
+    EXPECT_TRUE(quitSeen);
+    Stop();
+    EXPECT_EQ(SimTrace::Count("KvRelease"), 1) << "the devices are released after a failed start";
+    EXPECT_EQ(theApp.m_hMutex, nullptr);
+}
+
+TEST_F(TrayTest, AShellThatKeepsTimingOutIsGivenUpAfter180Tries)
+{
+    LoadOne();
+    trayAnswer = [](DWORD message, NOTIFYICONDATAA*) -> BOOL {
+        SetLastError(ERROR_TIMEOUT);
+        return message == NIM_DELETE;
+    };
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(TrayCallsOf(NIM_ADD).size(), 180u);
+    EXPECT_EQ(TrayCallsOf(NIM_MODIFY).size(), 180u);
+    EXPECT_EQ(sleeps, std::vector<DWORD>(180, 1000));
+    EXPECT_EQ(messageBoxes.size(), 1u);
+    EXPECT_FALSE(theApp.m_bTrayIconOk);
+}
+
+TEST_F(TrayTest, ANewTaskbarGetsTheIconAgain)
+{
+    LoadOne();
+    CVantorDlg* dlg = StartOk();
+    trayCalls.clear();
+    SendMessageA(dlg->m_hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY}));
+    ASSERT_EQ(trayCalls.size(), 2u);
+    EXPECT_EQ(trayCalls[1].icon, 128u);
+    EXPECT_EQ(dlg->m_nTrayState, 1);
+
+    // A failed re-add is told, but the program goes on.
+    trayAnswer = [](DWORD, NOTIFYICONDATAA*) -> BOOL {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    };
+    SendMessageA(dlg->m_hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_EQ(messageBoxes.size(), 1u);
+    EXPECT_FALSE(theApp.m_bTrayIconOk);
+    EXPECT_EQ(dlg->m_nTrayState, 0);
+    Pump();
+    EXPECT_TRUE(IsWindow(dlg->m_hWnd));
+    EXPECT_FALSE(quitSeen);
+}
+
+TEST_F(TrayTest, TheShellAcceptsTheIconData)
+{
+    std::vector<BOOL> answers;
+    trayAnswer = [&](DWORD message, NOTIFYICONDATAA* data) -> BOOL {
+        answers.push_back(Shell_NotifyIconA(message, data));
+        return answers.back();
+    };
+    LoadOne();
+    StartOk();
+    Stop();
+    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
+    EXPECT_EQ(answers, (std::vector<BOOL>{TRUE, TRUE, TRUE}));
+}
+
+} // namespace
