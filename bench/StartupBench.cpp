@@ -1,0 +1,146 @@
+// Start-up of the real talvex.exe with the default monitors, seen from
+// outside: process start to main window, tray icon added and switched to
+// the monitor picture, every monitor subscribed, the message loop idle;
+// then its private memory, and the time "E&xit" takes.
+// Run on the two-screen display: tests/e2e/run-e2e.sh <source> <build> bench_startup.exe [rounds]
+#include "res/resource.h"
+#include "tests/e2e/TalvexProcess.h"
+#include "tests/e2e/TraceFile.h"
+#include "tests/e2e/TraySpy.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD WaitMs = 30000;
+constexpr DWORD IdleBeforeMemoryMs = 1000;
+constexpr size_t DefaultMonitors = 3;
+
+struct Round {
+    double window = 0, iconAdded = 0, iconSwitched = 0, subscribed = 0, idle = 0, exit = 0;
+    double privateMb = 0, workingSetMb = 0;
+};
+
+const TraySpy::Call* FindCall(const std::vector<TraySpy::Call>& calls, DWORD pid, DWORD message)
+{
+    for (const TraySpy::Call& call : calls) {
+        if (call.ownerPid == pid && call.record.message == message)
+            return &call;
+    }
+    return nullptr;
+}
+
+// Seconds from the process start to the tray request, or -1 when none came.
+double TrayTime(TraySpy& spy, const TalvexProcess& run, DWORD message)
+{
+    spy.WaitFor([&](const std::vector<TraySpy::Call>& calls) { return FindCall(calls, run.Pid(), message); },
+                WaitMs);
+    const std::vector<TraySpy::Call> calls = spy.Calls();
+    const TraySpy::Call* call = FindCall(calls, run.Pid(), message);
+    return call ? TalvexProcess::Seconds(run.StartTicks(), call->ticks) : -1;
+}
+
+// Polls the trace closely: its lines carry no time of their own.
+double SubscribedTime(const TraceFile& trace, const TalvexProcess& run)
+{
+    const DWORD deadline = GetTickCount() + WaitMs;
+    while (GetTickCount() < deadline) {
+        if (trace.Read().Count("KvReportON", {{"result", "0"}}) >= DefaultMonitors)
+            return TalvexProcess::Seconds(run.StartTicks(), TalvexProcess::Now());
+        Sleep(1);
+    }
+    return -1;
+}
+
+bool MeasureRound(TraySpy& spy, const std::string& tracePath, Round& round)
+{
+    TraceFile trace(tracePath);
+    trace.Reset();
+    TalvexProcess run;
+    std::string error;
+    if (!run.Start("", trace.Path(), error)) {
+        std::printf("%s\n", error.c_str());
+        return false;
+    }
+    if (!run.WaitForMainWindow(WaitMs))
+        return false;
+    round.window = TalvexProcess::Seconds(run.StartTicks(), TalvexProcess::Now());
+    round.iconAdded = TrayTime(spy, run, NIM_ADD);
+    round.iconSwitched = TrayTime(spy, run, NIM_MODIFY);
+    round.subscribed = SubscribedTime(trace, run);
+    if (!run.Sync(WaitMs))
+        return false;
+    round.idle = TalvexProcess::Seconds(run.StartTicks(), TalvexProcess::Now());
+
+    Sleep(IdleBeforeMemoryMs);
+    const TalvexProcess::Memory memory = run.MemoryUse();
+    round.privateMb = memory.privateBytes / 1048576.0;
+    round.workingSetMb = memory.workingSet / 1048576.0;
+
+    const LONGLONG commanded = TalvexProcess::Now();
+    PostMessageA(run.MainWindow(), WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
+    if (!run.WaitForExit(WaitMs))
+        return false;
+    round.exit = TalvexProcess::Seconds(commanded, TalvexProcess::Now());
+    return round.iconAdded >= 0 && round.iconSwitched >= 0 && round.subscribed >= 0;
+}
+
+void Report(const char* what, std::vector<double> values, double scale, const char* unit)
+{
+    std::sort(values.begin(), values.end());
+    std::printf("%-44s min %8.1f  median %8.1f  max %8.1f %s\n", what, values.front() * scale,
+                values[values.size() / 2] * scale, values.back() * scale, unit);
+}
+
+void ReportAll(const std::vector<Round>& rounds)
+{
+    auto column = [&](double Round::*field) {
+        std::vector<double> values;
+        for (const Round& round : rounds)
+            values.push_back(round.*field);
+        return values;
+    };
+    Report("process start to main window", column(&Round::window), 1000, "ms");
+    Report("process start to tray icon added", column(&Round::iconAdded), 1000, "ms");
+    Report("process start to monitor picture in the tray", column(&Round::iconSwitched), 1000, "ms");
+    Report("process start to every monitor subscribed", column(&Round::subscribed), 1000, "ms");
+    Report("process start to message loop idle", column(&Round::idle), 1000, "ms");
+    Report("private memory after start-up", column(&Round::privateMb), 1, "MiB");
+    Report("working set after start-up", column(&Round::workingSetMb), 1, "MiB");
+    Report("\"E&xit\" to process end", column(&Round::exit), 1000, "ms");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    TraySpy spy;
+    std::string error;
+    if (!spy.Start(error)) {
+        std::printf("the tray cannot be watched: %s\n", error.c_str());
+        return 1;
+    }
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string tracePath = std::string(temp) + "talvex-startup-bench-trace.txt";
+
+    std::vector<Round> measured;
+    for (int i = 0; i < rounds; ++i) {
+        Round round;
+        if (!MeasureRound(spy, tracePath, round)) {
+            std::printf("round %d failed\n", i + 1);
+            return 1;
+        }
+        measured.push_back(round);
+    }
+    std::printf("talvex.exe start-up, default monitors, %d rounds (the first warms Wine up)\n", rounds);
+    ReportAll(measured);
+    return 0;
+}
