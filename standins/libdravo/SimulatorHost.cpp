@@ -12,8 +12,12 @@ SimulatorHost& SimulatorHost::instance()
 
 SimulatorHost::SimulatorHost() : m_control(m_simulator), m_server(m_control)
 {
-    m_simulator.setPlugListener([this](const PlugEvent& event) { m_broadcaster.announce(event); });
+    // The monitors of the starting scenario are there from the first call:
+    // nothing has been discovered yet, so their arrival is announced to
+    // nobody (a window told now would call back into a library still being
+    // set up).
     loadEnvironment();
+    m_simulator.setPlugListener([this](const PlugEvent& event) { m_broadcaster.announce(event); });
 }
 
 void SimulatorHost::loadEnvironment()

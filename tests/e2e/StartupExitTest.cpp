@@ -283,7 +283,8 @@ TEST_F(StartupExitTest, StartsWithTheMonitorsOfAScenarioFile)
     TraceFile trace(E2eEnvironment::FreshFile("scenario-file-trace.txt"));
     TalvexProcess run;
     ASSERT_TRUE(StartAndSettle(run, scenario, trace, 1, ScenarioStartWaitMs));
-    const TraceEntry* identity = trace.Read().Last("KvGetFeatureArray", {{"feature", "0xFF00:0x35"}, {"result", "0"}});
+    const TraceLog log = trace.Read();
+    const TraceEntry* identity = log.Last("KvGetFeatureArray", {{"feature", "0xFF00:0x35"}, {"result", "0"}});
     ASSERT_NE(identity, nullptr);
     EXPECT_EQ(TraceLog::HexText(identity->value("data")).substr(0, 8), "E2E00001");
     Command(run, ID_TRAY_EXIT);

@@ -111,7 +111,7 @@ bool TraceLog::Matches(const TraceEntry& entry, const std::string& call, const T
     return true;
 }
 
-std::vector<const TraceEntry*> TraceLog::Find(const std::string& call, const TraceFilter& filter) const
+std::vector<const TraceEntry*> TraceLog::Find(const std::string& call, const TraceFilter& filter) const&
 {
     std::vector<const TraceEntry*> found;
     for (const TraceEntry& entry : m_entries) {
@@ -121,7 +121,7 @@ std::vector<const TraceEntry*> TraceLog::Find(const std::string& call, const Tra
     return found;
 }
 
-const TraceEntry* TraceLog::FirstAfter(long sequence, const std::string& call, const TraceFilter& filter) const
+const TraceEntry* TraceLog::FirstAfter(long sequence, const std::string& call, const TraceFilter& filter) const&
 {
     for (const TraceEntry& entry : m_entries) {
         if (entry.sequence > sequence && Matches(entry, call, filter))
@@ -130,7 +130,7 @@ const TraceEntry* TraceLog::FirstAfter(long sequence, const std::string& call, c
     return nullptr;
 }
 
-const TraceEntry* TraceLog::Last(const std::string& call, const TraceFilter& filter) const
+const TraceEntry* TraceLog::Last(const std::string& call, const TraceFilter& filter) const&
 {
     const std::vector<const TraceEntry*> found = Find(call, filter);
     return found.empty() ? nullptr : found.back();

@@ -33,10 +33,14 @@ public:
 
     const std::vector<TraceEntry>& Entries() const { return m_entries; }
     bool Matches(const TraceEntry& entry, const std::string& call, const TraceFilter& filter) const;
-    std::vector<const TraceEntry*> Find(const std::string& call, const TraceFilter& filter = {}) const;
+    // The entries found point into this log: not to be asked of a temporary.
+    std::vector<const TraceEntry*> Find(const std::string& call, const TraceFilter& filter = {}) const&;
+    std::vector<const TraceEntry*> Find(const std::string&, const TraceFilter& = {}) const&& = delete;
     // The first match with a sequence above the given one; null when none.
-    const TraceEntry* FirstAfter(long sequence, const std::string& call, const TraceFilter& filter = {}) const;
-    const TraceEntry* Last(const std::string& call, const TraceFilter& filter = {}) const;
+    const TraceEntry* FirstAfter(long sequence, const std::string& call, const TraceFilter& filter = {}) const&;
+    const TraceEntry* FirstAfter(long, const std::string&, const TraceFilter& = {}) const&& = delete;
+    const TraceEntry* Last(const std::string& call, const TraceFilter& filter = {}) const&;
+    const TraceEntry* Last(const std::string&, const TraceFilter& = {}) const&& = delete;
     size_t Count(const std::string& call, const TraceFilter& filter = {}) const;
     long LastSequence() const;
 
