@@ -3,17 +3,14 @@
 #include "DeviceBroadcast.h"
 #include "HotKeyProbe.h"
 #include "Scenarios.h"
+#include "ShellIds.h"
 #include "ShellTest.h"
 #include "SimTrace.h"
 #include "standins/libdravo/DravoSim.h"
 
 namespace {
 
-constexpr WORD OrvelVendor = 0x2E7A;
-constexpr UINT UmSelectMonitor = 0x466;
-constexpr UINT UmMonitorsChanged = 0x46B;
-constexpr UINT UmTrayIcon = 0x464;
-constexpr UINT IdSetting = 32772;
+using namespace ShellIds;
 
 class DeviceChangeTest : public ShellTest
 {
@@ -33,13 +30,8 @@ protected:
         LoadScenario(Scenarios::With(std::string("monitor 1 wide W0000001\nmonitor 2 tall T0000002\n") +
                                      extraLines)
                          .c_str());
-        const BYTE keys1[10] = {VK_F22, 0};
-        const BYTE keys2[10] = {VK_F23, 0};
-        const BYTE modifiers[10] = {HOTKEYF_CONTROL | HOTKEYF_ALT, 0};
-        WriteBinary("\\HotKey\\SIM-27Q_W0000001", "VKey", keys1, 10);
-        WriteBinary("\\HotKey\\SIM-27Q_W0000001", "Mod", modifiers, 10);
-        WriteBinary("\\HotKey\\SIM-32U_T0000002", "VKey", keys2, 10);
-        WriteBinary("\\HotKey\\SIM-32U_T0000002", "Mod", modifiers, 10);
+        BindHotKeys("SIM-27Q_W0000001", {{VK_F22, HOTKEYF_CONTROL | HOTKEYF_ALT}});
+        BindHotKeys("SIM-32U_T0000002", {{VK_F23, HOTKEYF_CONTROL | HOTKEYF_ALT}});
     }
 
     HotKeyProbe probe;

@@ -3,46 +3,22 @@
 // acts on each monitor that has the combination bound.
 #include "HotKeyProbe.h"
 #include "Scenarios.h"
+#include "ShellIds.h"
 #include "ShellTest.h"
 #include "SimTrace.h"
 #include "standins/libdravo/DravoSim.h"
 
-#include <array>
-
 namespace {
+
+using namespace ShellIds;
 
 // Bindings hold the hot-key control's flags; the system takes MOD_* flags.
 constexpr WORD CtrlAlt = HOTKEYF_CONTROL | HOTKEYF_ALT;
 constexpr UINT ModCtrlAlt = MOD_CONTROL | MOD_ALT;
-constexpr UINT IdSetting = 32772;
-constexpr int IdClose = 1046;
-
-struct Binding {
-    WORD key = 0;
-    WORD modifiers = 0;
-};
-// Power, Mute, Color Mode, Screen Size, Glintara 2.
-using Slots = std::array<Binding, 5>;
 
 class HotKeyTest : public ShellTest
 {
 protected:
-    // Stores a monitor's bindings as the Hot Key page does.
-    static void Bind(const char* modelAndSerial, const Slots& slots)
-    {
-        BYTE keys[10] = {};
-        BYTE modifiers[10] = {};
-        for (size_t i = 0; i < slots.size(); ++i) {
-            keys[i * 2] = LOBYTE(slots[i].key);
-            keys[i * 2 + 1] = HIBYTE(slots[i].key);
-            modifiers[i * 2] = LOBYTE(slots[i].modifiers);
-            modifiers[i * 2 + 1] = HIBYTE(slots[i].modifiers);
-        }
-        const std::string key = std::string("\\HotKey\\") + modelAndSerial;
-        WriteBinary(key.c_str(), "VKey", keys, sizeof keys);
-        WriteBinary(key.c_str(), "Mod", modifiers, sizeof modifiers);
-    }
-
     void Press(UINT modifiers, UINT key) { SendMessageA(MainHandle(), WM_HOTKEY, 0, MAKELPARAM(modifiers, key)); }
 
     // The feature writes the trace shows, as "monitor=<n> feature=<f> ... data=<hex>".
@@ -50,13 +26,8 @@ protected:
     {
         std::vector<std::string> writes;
         for (const std::string& line : SimTrace::With("KvSetFeatureArray")) {
-            const size_t monitor = line.find("monitor=");
-            const size_t data = line.find("data=");
-            const size_t end = line.find(' ', data);
-            writes.push_back(line.substr(monitor, line.find(' ', monitor) - monitor) + " " +
-                             line.substr(line.find("feature="), line.find(' ', line.find("feature=")) -
-                                                                   line.find("feature=")) +
-                             " " + line.substr(data, end - data));
+            writes.push_back(SimTrace::Field(line, "monitor=") + " " + SimTrace::Field(line, "feature=") + " " +
+                             SimTrace::Field(line, "data="));
         }
         return writes;
     }
@@ -74,11 +45,11 @@ protected:
 TEST_F(HotKeyTest, EveryBindingIsRegisteredInControlOrderWithTheNextId)
 {
     LoadScenario(Scenarios::With("monitor 1 wide W0000001\nmonitor 2 tall T0000002\nmonitor 3 wide W0000003\n").c_str());
-    Bind("SIM-27Q_W0000001", {{{VK_F13, CtrlAlt}, {VK_F14, CtrlAlt}, {VK_F15, CtrlAlt}, {VK_F16, CtrlAlt},
-                               {VK_F17, CtrlAlt}}});
+    BindHotKeys("SIM-27Q_W0000001", {{VK_F13, CtrlAlt}, {VK_F14, CtrlAlt}, {VK_F15, CtrlAlt}, {VK_F16, CtrlAlt},
+                               {VK_F17, CtrlAlt}});
     // No Mute key, and a Glintara 2 key that this model's type does not use.
-    Bind("SIM-32U_T0000002", {{{VK_F18, CtrlAlt}, {0, 0}, {VK_F19, CtrlAlt},
-                               {VK_F20, HOTKEYF_CONTROL | HOTKEYF_SHIFT}, {VK_F21, CtrlAlt}}});
+    BindHotKeys("SIM-32U_T0000002", {{VK_F18, CtrlAlt}, {0, 0}, {VK_F19, CtrlAlt},
+                               {VK_F20, HOTKEYF_CONTROL | HOTKEYF_SHIFT}, {VK_F21, CtrlAlt}});
     CVantorDlg* dlg = StartOk();
     ASSERT_EQ(dlg->m_nHotKeyCount, 8u);
 
@@ -104,9 +75,9 @@ TEST_F(HotKeyTest, APressActsOnEveryMonitorThatHasItBound)
 {
     LoadScenario(Scenarios::With("monitor 1 wide W0000001\nmonitor 2 tall T0000002\nmonitor 3 wide W0000003\n").c_str());
     // Power on the first and third monitor, Mute on the second: one combination.
-    Bind("SIM-27Q_W0000001", {{{VK_F22, CtrlAlt}}});
-    Bind("SIM-32U_T0000002", {{{0, 0}, {VK_F22, CtrlAlt}}});
-    Bind("SIM-27Q_W0000003", {{{VK_F22, CtrlAlt}}});
+    BindHotKeys("SIM-27Q_W0000001", {{VK_F22, CtrlAlt}});
+    BindHotKeys("SIM-32U_T0000002", {{0, 0}, {VK_F22, CtrlAlt}});
+    BindHotKeys("SIM-27Q_W0000003", {{VK_F22, CtrlAlt}});
     CVantorDlg* dlg = StartOk();
     EXPECT_EQ(dlg->m_nHotKeyCount, 3u) << "ids are used up even where the combination is taken";
     ASSERT_EQ(Value(2, 0x0C, 0xE2), 0u);
@@ -135,7 +106,7 @@ TEST_F(HotKeyTest, APressActsOnEveryMonitorThatHasItBound)
 TEST_F(HotKeyTest, AFailedMuteReadSwitchesMuteOn)
 {
     LoadScenario(Scenarios::With("monitor 1 tall T0000001\nfault 1 read mute\n").c_str());
-    Bind("SIM-32U_T0000001", {{{0, 0}, {VK_F22, CtrlAlt}}});
+    BindHotKeys("SIM-32U_T0000001", {{0, 0}, {VK_F22, CtrlAlt}});
     StartOk();
     for (int press = 0; press < 2; ++press) {
         SimTrace::Clear();
@@ -147,7 +118,7 @@ TEST_F(HotKeyTest, AFailedMuteReadSwitchesMuteOn)
 TEST_F(HotKeyTest, ABindingOfAnExtendedKeyStillMatches)
 {
     LoadScenario(Scenarios::With("monitor 1 wide W0000001\n").c_str());
-    Bind("SIM-27Q_W0000001", {{{VK_F22, CtrlAlt | HOTKEYF_EXT}, {0, 0}, {0, 0}, {VK_F23, HOTKEYF_ALT}}});
+    BindHotKeys("SIM-27Q_W0000001", {{VK_F22, CtrlAlt | HOTKEYF_EXT}, {0, 0}, {0, 0}, {VK_F23, HOTKEYF_ALT}});
     StartOk();
     EXPECT_TRUE(probe.IsTaken(ModCtrlAlt, VK_F22)) << "registered without the extended flag";
     EXPECT_TRUE(probe.IsTaken(MOD_ALT, VK_F23));
@@ -161,7 +132,7 @@ TEST_F(HotKeyTest, ABindingOfAnExtendedKeyStillMatches)
 TEST_F(HotKeyTest, TheColourModeKeyIsFollowedByReadsOfTheMode)
 {
     LoadScenario(Scenarios::With("monitor 1 wide W0000001\n").c_str());
-    Bind("SIM-27Q_W0000001", {{{0, 0}, {0, 0}, {VK_F22, CtrlAlt}}});
+    BindHotKeys("SIM-27Q_W0000001", {{0, 0}, {0, 0}, {VK_F22, CtrlAlt}});
     StartOk();
     ASSERT_EQ(Value(1, 0xFF00, 0x15), 22u);
     SimTrace::Clear();
@@ -184,7 +155,7 @@ TEST_F(HotKeyTest, TheColourModeKeyIsFollowedByReadsOfTheMode)
 TEST_F(HotKeyTest, WhileTheSettingsWindowIsShownTheKeysAreOff)
 {
     LoadScenario(Scenarios::With("monitor 1 wide W0000001\n").c_str());
-    Bind("SIM-27Q_W0000001", {{{VK_F22, CtrlAlt}}});
+    BindHotKeys("SIM-27Q_W0000001", {{VK_F22, CtrlAlt}});
     CVantorDlg* dlg = StartOk();
     ASSERT_TRUE(probe.IsTaken(ModCtrlAlt, VK_F22));
 

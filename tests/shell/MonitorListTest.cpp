@@ -2,6 +2,7 @@
 // to with their display order and label, the default monitor, and whether
 // a rebuild reports a changed set of monitors.
 #include "Scenarios.h"
+#include "ShellIds.h"
 #include "ShellTest.h"
 #include "SimTrace.h"
 #include "standins/libdravo/DravoSim.h"
@@ -9,6 +10,8 @@
 #include <string>
 
 namespace {
+
+using namespace ShellIds;
 
 class MonitorListTest : public ShellTest
 {
@@ -195,6 +198,68 @@ TEST_F(MonitorListTest, AFailingInformationRecordMatchesNothing)
     EXPECT_EQ(CurrentSerial(), "A0000001");
 }
 
+TEST_F(MonitorListTest, TheConnectFlagIsClearedOnlyWhereItIsSet)
+{
+    LoadScenario(Scenarios::With("profile bare\n  model \"BARE-1\"\n  modes 22\n  absent connect-flag\nend\n"
+                                 "monitor 1 wide A0000001\nmonitor 2 wide B0000002\nmonitor 3 bare C0000003\n"
+                                 "set 2 connect-flag 0\n")
+                     .c_str());
+    StartOk();
+    ASSERT_EQ(ListedSerials().size(), 3u);
+    EXPECT_EQ(SimTrace::With("KvSetFeatureArray", "feature=0xFF01:0x68").size(), 1u);
+    EXPECT_EQ(SimTrace::With("KvSetFeatureArray", "monitor=1 feature=0xFF01:0x68").size(), 1u);
+    EXPECT_TRUE(SimTrace::With("KvGetFeatureArray", "monitor=3 feature=0xFF01:0x68").empty())
+        << "a monitor that does not describe the flag is not read";
+    DWORD flag = 7;
+    ASSERT_GE(SimGetValue(1, 0xFF01, 0x68, -1, &flag), 0);
+    EXPECT_EQ(flag, 0u);
+}
+
+// What the connection list's association rebuild uses: the monitor is read
+// again, but its screen, set by the caller, stays.
+TEST_F(MonitorListTest, ReadingAMonitorAgainKeepsItsScreen)
+{
+    LoadScenario(Scenarios::With("monitor 1 wide A0000001\n").c_str());
+    BindHotKeys("SIM-27Q_A0000001", {{VK_F22, HOTKEYF_CONTROL | HOTKEYF_ALT}});
+    CVantorDlg* dlg = StartOk();
+    const UINT keysBefore = dlg->m_nHotKeyCount;
+    CMonitorStatus monitor;
+    monitor.m_hDevice = Listed(0)->m_hDevice;
+    monitor.m_strDisplayDevice = "\\\\.\\DISPLAY4";
+    monitor.m_nDisplayOrder = 40;
+    SimTrace::Clear();
+    EXPECT_TRUE(dlg->RefreshMonitorStatus(&monitor));
+    EXPECT_STREQ(monitor.m_strSerial, "A0000001");
+    EXPECT_STREQ(monitor.m_strModelName, "SIM-27Q");
+    EXPECT_STREQ(monitor.m_strModelCode, "SIM27Q01");
+    EXPECT_STREQ(monitor.m_strDisplayDevice, "\\\\.\\DISPLAY4");
+    EXPECT_EQ(monitor.m_nDisplayOrder, 40);
+    EXPECT_EQ(monitor.m_HotKeys[0].wVirtualKey, VK_F22);
+    EXPECT_EQ(dlg->m_nHotKeyCount, keysBefore + 1) << "its keys are registered";
+    EXPECT_EQ(SimTrace::Count("KvnGetMonitorInfo"), 0) << "no display matching";
+    ASSERT_GE(SimFault("1 read identity"), 0);
+    EXPECT_FALSE(dlg->RefreshMonitorStatus(&monitor));
+}
+
+TEST_F(MonitorListTest, TheStoredAssociationsAreDeletedWithoutTheirKey)
+{
+    LoadScenario(Scenarios::With("monitor 1 wide A0000001\n").c_str());
+    WriteString("\\Monitor\\A0000001-1", "Display Name", "\\\\.\\DISPLAY1");
+    WriteString("\\Monitor\\B0000002-2", "Display Name", "\\\\.\\DISPLAY2");
+    WriteString("\\Monitor\\C0000003-3\\inner", "x", "a subkey that cannot be deleted");
+    CVantorDlg* dlg = StartOk();
+    dlg->DeleteMonitorRegistryKeys();   // must end, although one subkey stays
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, SHELL_TEST_ROOT "\\Monitor", 0, KEY_READ, &key), ERROR_SUCCESS);
+    char name[256] = {};
+    DWORD size = sizeof name;
+    EXPECT_EQ(RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+    EXPECT_STREQ(name, "C0000003-3");
+    size = sizeof name;
+    EXPECT_EQ(RegEnumKeyExA(key, 1, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_NO_MORE_ITEMS);
+    RegCloseKey(key);
+}
+
 TEST_F(MonitorListTest, ABlankModelNameIsEmptyAndTheMonitorStays)
 {
     LoadScenario("profile blank\n  model \"\"\n  modes 22\nend\n"
@@ -238,13 +303,20 @@ TEST_F(MonitorListTest, TheSameSerialsInTheSameOrderAreNoChange)
     const std::string abc = Scenarios::With("monitor 1 wide A0000001\nmonitor 2 wide B0000002\nmonitor 3 tall C0000003\n");
     LoadScenario(abc.c_str());
     CVantorDlg* dlg = StartOk();
-    SendMessageA(dlg->m_hWnd, 0x466 /* UM_SELECT_MONITOR */, 0, 2);
+    SendMessageA(dlg->m_hWnd, UmSelectMonitor, 0, 2);
     ASSERT_EQ(CurrentSerial(), "C0000003");
     const size_t tray = trayCalls.size();
 
+    theApp.m_StatusAll.m_bSubDialogOpen = TRUE;
     EXPECT_FALSE(dlg->RefreshMonitorList());
     EXPECT_EQ(ListedSerials(), (std::vector<std::string>{"A0000001", "B0000002", "C0000003"}));
     EXPECT_EQ(theApp.m_StatusAll.m_nCurMonitor, 2) << "the selection is left to the caller";
+    EXPECT_FALSE(theApp.m_StatusAll.m_bSubDialogOpen) << "every rebuild clears it";
+
+    // Indexes outside the list select nothing.
+    SendMessageA(dlg->m_hWnd, UmSelectMonitor, 0, -1);
+    SendMessageA(dlg->m_hWnd, UmSelectMonitor, 0, 3);
+    EXPECT_EQ(theApp.m_StatusAll.m_nCurMonitor, 2);
 
     // Every monitor goes and comes back with a new handle: the same set.
     Reload(abc);

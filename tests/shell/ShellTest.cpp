@@ -214,6 +214,25 @@ void ShellTest::WriteBinary(const char* subkey, const char* value, const BYTE* d
     ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, path.c_str(), value, REG_BINARY, data, size), ERROR_SUCCESS);
 }
 
+void ShellTest::BindHotKeys(const char* modelAndSerial, std::initializer_list<KeyBinding> slots)
+{
+    BYTE keys[10] = {};
+    BYTE modifiers[10] = {};
+    size_t slot = 0;
+    for (const KeyBinding& binding : slots) {
+        if (slot >= 5)
+            break;
+        keys[slot * 2] = LOBYTE(binding.key);
+        keys[slot * 2 + 1] = HIBYTE(binding.key);
+        modifiers[slot * 2] = LOBYTE(binding.modifiers);
+        modifiers[slot * 2 + 1] = HIBYTE(binding.modifiers);
+        ++slot;
+    }
+    const std::string key = std::string("\\HotKey\\") + modelAndSerial;
+    WriteBinary(key.c_str(), "VKey", keys, sizeof keys);
+    WriteBinary(key.c_str(), "Mod", modifiers, sizeof modifiers);
+}
+
 bool ShellTest::ReadDword(const char* subkey, const char* value, DWORD* data)
 {
     const std::string path = std::string(SHELL_TEST_ROOT) + subkey;

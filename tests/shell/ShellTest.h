@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,15 @@ protected:
     // Pumps until done() holds or the time is up.
     bool PumpUntil(const std::function<bool()>& done, int milliseconds = 3000);
     void PumpFor(int milliseconds);
+
+    // One hot-key slot as the Hot Key page stores it: a virtual key and HOTKEYF_* flags.
+    struct KeyBinding {
+        WORD key = 0;
+        WORD modifiers = 0;
+    };
+    // Stores a monitor's bindings under R\HotKey\<model>_<serial>, slots in
+    // the order Power, Mute, Color Mode, Screen Size, Glintara 2.
+    static void BindHotKeys(const char* modelAndSerial, std::initializer_list<KeyBinding> slots);
 
     static void WriteDword(const char* subkey, const char* value, DWORD data);
     static void WriteString(const char* subkey, const char* value, const char* text);

@@ -65,3 +65,12 @@ int SimTrace::Count(const std::string& text)
 {
     return static_cast<int>(With(text).size());
 }
+
+std::string SimTrace::Field(const std::string& line, const std::string& key)
+{
+    const size_t at = line.find(key);
+    if (at == std::string::npos)
+        return std::string();
+    const size_t end = line.find(' ', at);
+    return line.substr(at, end == std::string::npos ? std::string::npos : end - at);
+}

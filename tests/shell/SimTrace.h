@@ -19,4 +19,6 @@ public:
     // Index of the first line at or after from that holds text; -1 when none.
     static int Find(const std::vector<std::string>& lines, const std::string& text, int from = 0);
     static int Count(const std::string& text);
+    // The word of a line that begins with key ("data=" gives "data=0100"); empty when none.
+    static std::string Field(const std::string& line, const std::string& key);
 };

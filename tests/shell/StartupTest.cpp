@@ -4,6 +4,7 @@
 // refused, and the stored "Keep On Top" setting.
 #include "ChildJobs.h"
 #include "Scenarios.h"
+#include "ShellIds.h"
 #include "ShellTest.h"
 #include "SimTrace.h"
 #include "WindowEventTracer.h"
@@ -21,7 +22,7 @@ class StartupTest : public ShellTest
 protected:
     // Index of the first line at or after from holding both texts; fails the test when none.
     static int Expect(const std::vector<std::string>& lines, const std::string& text, int from,
-                      const std::string& also = "")
+                      const std::string& also = std::string())
     {
         for (int i = from; i < static_cast<int>(lines.size()); ++i) {
             if (lines[i].find(text) != std::string::npos && lines[i].find(also) != std::string::npos)
@@ -59,7 +60,17 @@ TEST_F(StartupTest, RunsItsStepsInOrderAndUndoesThemAtExit)
     // Discovery, then each monitor in turn.
     at = Expect(lines, "KvFind -> 3", at);
     at = Expect(lines, "KvRetrieve index=2", at);
-    const char* const handles[] = {"handle=0x1001", "handle=0x1002", "handle=0x1003"};
+    // Handles count up within the process: they are read from the simulator.
+    std::string handles[3];
+    DWORD firstHandle = 0;
+    for (int m = 0; m < 3; ++m) {
+        SimMonitorDesc desc{};
+        ASSERT_GE(SimMonitorAt(m, &desc), 0);
+        char text[32];
+        wsprintfA(text, "handle=0x%X", static_cast<unsigned>(desc.handle));
+        handles[m] = text;
+        firstHandle = m == 0 ? desc.handle : firstHandle;
+    }
     const char* const serials[] = {"S27Q0001", "S27Q0002", "S32U0001"};
     for (int m = 0; m < 3; ++m) {
         SCOPED_TRACE(serials[m]);
@@ -78,7 +89,7 @@ TEST_F(StartupTest, RunsItsStepsInOrderAndUndoesThemAtExit)
     at = Expect(lines, "Test page created", at + 1);
     at = Expect(lines, "Test page created", at + 1);
     at = Expect(lines, "Test topmost", at);
-    for (const char* handle : handles)
+    for (const std::string& handle : handles)
         at = Expect(lines, "KvReportON", at, handle);
     EXPECT_EQ(SimTrace::Find(lines, "Test tray", at), -1) << "one add and one modify only";
 
@@ -92,12 +103,12 @@ TEST_F(StartupTest, RunsItsStepsInOrderAndUndoesThemAtExit)
     EXPECT_EQ(theApp.m_nDevices, 3);
     EXPECT_EQ(ListedSerials(), (std::vector<std::string>{"S27Q0001", "S27Q0002", "S32U0001"}));
     EXPECT_EQ(theApp.m_StatusAll.m_nCurMonitor, 0);
-    EXPECT_EQ(theApp.m_StatusAll.m_hCurDevice, 0x1001u);
+    EXPECT_EQ(theApp.m_StatusAll.m_hCurDevice, firstHandle);
     EXPECT_TRUE(MutexExists());
 
     // Records still queued at exit are freed with the window.
-    theApp.QueueReport(new HidReport{0x1001, 0xFF00, 0x15, 22});
-    theApp.QueueReport(new HidReport{0x1002, 0xFF00, 0x15, 23});
+    theApp.QueueReport(new HidReport{Listed(0)->m_hDevice, 0xFF00, 0x15, 22});
+    theApp.QueueReport(new HidReport{Listed(1)->m_hDevice, 0xFF00, 0x15, 23});
     SimTrace::Clear();
     dlg->DestroyWindow();
     Pump();
@@ -108,9 +119,9 @@ TEST_F(StartupTest, RunsItsStepsInOrderAndUndoesThemAtExit)
     Stop();   // ExitInstance
 
     const std::vector<std::string> exit = SimTrace::Lines();
-    at = Expect(exit, "KvReportOFF handle=0x1001", 0);
-    at = Expect(exit, "KvReportOFF handle=0x1002", at);
-    at = Expect(exit, "KvReportOFF handle=0x1003", at);
+    at = Expect(exit, "KvReportOFF " + handles[0], 0);
+    at = Expect(exit, "KvReportOFF " + handles[1], at);
+    at = Expect(exit, "KvReportOFF " + handles[2], at);
     at = Expect(exit, "Test tray delete icon=128", at);
     at = Expect(exit, "KvRelease -> 0", at);
     EXPECT_EQ(theApp.m_hMutex, nullptr);
@@ -229,10 +240,10 @@ protected:
     bool IsTopmost() const { return (GetWindowLongA(MainHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     bool IsChecked() const
     {
-        const UINT state = GetMenuState(GetSystemMenu(MainHandle(), FALSE), 0x20, MF_BYCOMMAND);
+        const UINT state = GetMenuState(GetSystemMenu(MainHandle(), FALSE), ShellIds::IdmKeepOnTop, MF_BYCOMMAND);
         return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
     }
-    void Toggle(WPARAM command = 0x20) { SendMessageA(MainHandle(), WM_SYSCOMMAND, command, 0); }
+    void Toggle(WPARAM command = ShellIds::IdmKeepOnTop) { SendMessageA(MainHandle(), WM_SYSCOMMAND, command, 0); }
 };
 
 TEST_F(TopmostTest, AFirstStartKeepsTheWindowOnTop)
@@ -263,14 +274,14 @@ TEST_F(TopmostTest, TheSystemMenuOffersBothEntries)
     StartOk();
     HMENU menu = GetSystemMenu(MainHandle(), FALSE);
     char text[64] = {};
-    EXPECT_GT(GetMenuStringA(menu, 0x20, text, sizeof text, MF_BYCOMMAND), 0);
+    EXPECT_GT(GetMenuStringA(menu, ShellIds::IdmKeepOnTop, text, sizeof text, MF_BYCOMMAND), 0);
     EXPECT_STREQ(text, "Keep On Top");
-    EXPECT_GT(GetMenuStringA(menu, 0x10, text, sizeof text, MF_BYCOMMAND), 0);
+    EXPECT_GT(GetMenuStringA(menu, ShellIds::IdmAbout, text, sizeof text, MF_BYCOMMAND), 0);
     EXPECT_STREQ(text, "&About");
     const int count = GetMenuItemCount(menu);
     ASSERT_GE(count, 4);
-    EXPECT_EQ(GetMenuItemID(menu, count - 1), 0x10u);
-    EXPECT_EQ(GetMenuItemID(menu, count - 3), 0x20u);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), ShellIds::IdmAbout);
+    EXPECT_EQ(GetMenuItemID(menu, count - 3), ShellIds::IdmKeepOnTop);
 }
 
 TEST_F(TopmostTest, KeepOnTopTogglesAndIsStored)
@@ -283,7 +294,7 @@ TEST_F(TopmostTest, KeepOnTopTogglesAndIsStored)
     ASSERT_TRUE(ReadDword("", "NoTopmost", &stored));
     EXPECT_EQ(stored, 1u);
 
-    Toggle(0x20 | 0x3);   // the low four bits belong to the system
+    Toggle(ShellIds::IdmKeepOnTop | 0x3);   // the low four bits belong to the system
     EXPECT_TRUE(IsTopmost());
     EXPECT_TRUE(IsChecked());
     ASSERT_TRUE(ReadDword("", "NoTopmost", &stored));

@@ -2,16 +2,15 @@
 // monitor is present, adding it while the shell times out, the failure
 // message, re-adding it for a new taskbar, and the icon's mouse messages.
 #include "Scenarios.h"
+#include "ShellIds.h"
 #include "ShellTest.h"
 #include "SimTrace.h"
 #include "standins/libdravo/DravoSim.h"
 
 namespace {
 
-constexpr UINT UmTrayIcon = 0x464;
-constexpr UINT IdSetting = 32772;
-constexpr UINT IdMonitorList = 32782;
-constexpr UINT IdExit = 32771;
+using namespace ShellIds;
+
 const char* const TrayFailedText =
     "Failed to register the program icon to the taskbar notification area.\nTalvex will be terminated.";
 
@@ -109,8 +108,7 @@ TEST_F(TrayTest, ADoubleClickOpensTheSettingsWindowOnlyWithAMonitor)
     Stop();
 
     LoadOne();
-    WriteBinary("\\HotKey\\SIM-27Q_A0000001", "VKey", reinterpret_cast<const BYTE*>("\x7C\x00\0\0\0\0\0\0\0\0"), 10);
-    WriteBinary("\\HotKey\\SIM-27Q_A0000001", "Mod", reinterpret_cast<const BYTE*>("\x07\x00\0\0\0\0\0\0\0\0"), 10);
+    BindHotKeys("SIM-27Q_A0000001", {{VK_F13, HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_SHIFT}});
     dlg = StartAgain();
     ASSERT_EQ(dlg->m_nHotKeyCount, 1u);
     Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);

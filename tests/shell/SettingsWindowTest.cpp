@@ -1,0 +1,302 @@
+// The settings window: closing only hides it, "E&xit" ends the program (also
+// from inside a modal dialog's loop), the About box, and the keyboard.
+#include "HotKeyProbe.h"
+#include "Scenarios.h"
+#include "ShellIds.h"
+#include "ShellTest.h"
+#include "SimTrace.h"
+
+namespace {
+
+using namespace ShellIds;
+
+class SettingsWindowTest : public ShellTest
+{
+protected:
+    // One monitor with Power bound to Ctrl+Alt+F22.
+    CVantorDlg* StartWithHotKey()
+    {
+        LoadScenario(Scenarios::With("monitor 1 wide W0000001\n").c_str());
+        BindHotKeys("SIM-27Q_W0000001", {{VK_F22, HOTKEYF_CONTROL | HOTKEYF_ALT}});
+        return StartOk();
+    }
+    CVantorDlg* ShowSettings()
+    {
+        SendMessageA(MainHandle(), WM_COMMAND, IdSetting, 0);
+        EXPECT_TRUE(IsWindowVisible(MainHandle()));
+        return Main();
+    }
+    bool HotKeyTaken() const { return probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F22); }
+
+    static std::string TextOf(HWND window)
+    {
+        char text[256] = {};
+        GetWindowTextA(window, text, sizeof text);
+        return text;
+    }
+
+    HotKeyProbe probe;
+};
+
+TEST_F(SettingsWindowTest, ClosingTheWindowHidesItAndPutsTheHotKeysBack)
+{
+    CVantorDlg* dlg = StartWithHotKey();
+    ShowSettings();
+    ASSERT_FALSE(HotKeyTaken());
+    SendMessageA(dlg->m_hWnd, WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_TRUE(IsWindow(dlg->m_hWnd)) << "WM_CLOSE never destroys the main window";
+    EXPECT_FALSE(IsWindowVisible(dlg->m_hWnd));
+    EXPECT_FALSE(theApp.m_bSettingShown);
+    EXPECT_FALSE(quitSeen);
+    EXPECT_TRUE(HotKeyTaken());
+    EXPECT_FALSE(IsWindowVisible(dlg->m_pageHotKey.m_hWnd));
+}
+
+TEST_F(SettingsWindowTest, ExitEndsTheProgram)
+{
+    CVantorDlg* dlg = StartWithHotKey();
+    const HWND window = dlg->m_hWnd;
+    ASSERT_TRUE(HotKeyTaken());
+    SendMessageA(window, WM_COMMAND, IdExit, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+    Pump();
+    EXPECT_TRUE(quitSeen);
+    EXPECT_FALSE(HotKeyTaken());
+    ASSERT_FALSE(trayCalls.empty());
+    EXPECT_EQ(trayCalls.back().message, static_cast<DWORD>(NIM_DELETE));
+}
+
+TEST_F(SettingsWindowTest, ExitWhileTheAboutBoxRunsWaitsForItsLoop)
+{
+    CVantorDlg* dlg = StartWithHotKey();
+    const HWND window = dlg->m_hWnd;
+    HWND about = nullptr;
+    bool mainAliveInLoop = false;
+    Seams::Override seams;
+    seams->modalDialogReady = [&](CDialog& dialog) {
+        about = dialog.m_hWnd;
+        PostMessageA(window, WM_COMMAND, IdExit, 0);   // chosen in the tray while the box is open
+    };
+    // The box's loop sees the exit, then this message reaches the box.
+    SendMessageA(window, WM_SYSCOMMAND, IdmAbout, 0);
+    mainAliveInLoop = IsWindow(window) != FALSE;
+    EXPECT_NE(about, nullptr);
+    EXPECT_FALSE(IsWindow(about)) << "the About box was closed";
+    EXPECT_TRUE(mainAliveInLoop) << "the main window was destroyed under the dialog's loop";
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }, 2000)) << "the program ends once the box has gone";
+    EXPECT_TRUE(quitSeen);
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+    EXPECT_FALSE(HotKeyTaken());
+}
+
+TEST_F(SettingsWindowTest, TheAboutBoxShowsTheStringsWhiteOnBlack)
+{
+    StartWithHotKey();
+    char notice[256] = {};
+    ASSERT_GT(LoadStringA(GetModuleHandleA(nullptr), 104, notice, sizeof notice), 0);
+    std::string caption, version, shownNotice;
+    COLORREF textColour = 0;
+    int backgroundMode = 0;
+    LOGBRUSH brush{};
+    LONG okStyle = 0;
+    Seams::Override seams;
+    seams->modalDialogReady = [&](CDialog& dialog) {
+        const HWND box = dialog.m_hWnd;
+        caption = TextOf(box);
+        version = TextOf(GetDlgItem(box, 1159));
+        shownNotice = TextOf(GetDlgItem(box, 1160));
+        okStyle = GetWindowLongA(GetDlgItem(box, IDOK), GWL_STYLE);
+        HDC dc = CreateCompatibleDC(nullptr);
+        const auto answer = SendMessageA(box, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                         reinterpret_cast<LPARAM>(GetDlgItem(box, 1159)));
+        GetObjectA(reinterpret_cast<HBRUSH>(answer), sizeof brush, &brush);
+        textColour = GetTextColor(dc);
+        backgroundMode = GetBkMode(dc);
+        DeleteDC(dc);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    };
+    SendMessageA(MainHandle(), WM_SYSCOMMAND, IdmAbout, 0);
+    EXPECT_EQ(caption, "About Talvex");
+    EXPECT_EQ(version, "Talvex Ver1.0.1");
+    EXPECT_EQ(shownNotice, notice);
+    EXPECT_EQ(brush.lbStyle, static_cast<UINT>(BS_SOLID));
+    EXPECT_EQ(brush.lbColor, RGB(0, 0, 0));
+    EXPECT_EQ(textColour, RGB(255, 255, 255));
+    EXPECT_EQ(backgroundMode, TRANSPARENT);
+    EXPECT_EQ(okStyle & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_TRUE(IsWindow(MainHandle())) << "the box's result changes nothing";
+}
+
+// Showing the window (and the end of a move) makes the monitor of the
+// screen under it current; the Hot Key page gets a refresh for it.
+TEST_F(SettingsWindowTest, TheMonitorUnderTheWindowBecomesCurrent)
+{
+    LoadScenario(Scenarios::With("monitor 1 wide A0000001\nmonitor 2 tall B0000002\nmonitor 3 wide C0000003\n").c_str());
+    WriteString("\\Monitor\\A0000001-2", "Display Name", "\\\\.\\DISPLAY2");   // no such screen here
+    CVantorDlg* dlg = StartOk();
+    ASSERT_EQ(CurrentSerial(), "B0000002");   // order 10 before 20
+    SendMessageA(dlg->m_hWnd, UmSelectMonitor, 0, 0);
+    ASSERT_EQ(CurrentSerial(), "A0000001");
+    Pump();
+    ShowSettings();
+    EXPECT_EQ(CurrentSerial(), "B0000002") << "the first listed monitor on the window's screen";
+    EXPECT_EQ(dlg->m_pageHotKey.GetHandle(), Listed(1)->m_hDevice);
+    MSG msg{};
+    EXPECT_TRUE(PeekMessageA(&msg, dlg->m_pageHotKey.m_hWnd, UmPageRefresh, UmPageRefresh, PM_REMOVE));
+
+    // A screen with no listed monitor on it changes nothing.
+    SendMessageA(dlg->m_hWnd, UmSelectMonitor, 0, 0);
+    WriteString("\\Monitor\\B0000002-3", "Display Name", "\\\\.\\DISPLAY3");
+    WriteString("\\Monitor\\C0000003-4", "Display Name", "\\\\.\\DISPLAY4");
+    dlg->RefreshMonitorList();   // the same serials: the selection stays
+    ASSERT_EQ(CurrentSerial(), "A0000001");
+    SendMessageA(dlg->m_hWnd, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_EQ(CurrentSerial(), "A0000001");
+}
+
+class KeyboardTest : public SettingsWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        SettingsWindowTest::SetUp();
+        dlg = StartWithHotKey();
+        ShowSettings();
+        tab = GetDlgItem(dlg->m_hWnd, IdTab);
+        close = GetDlgItem(dlg->m_hWnd, IdClose);
+    }
+    void TearDown() override
+    {
+        BYTE keys[256] = {};
+        SetKeyboardState(keys);
+        SettingsWindowTest::TearDown();
+    }
+    // A key typed on the target control, as the message loop meets it; true
+    // when the main window consumed it. The target has the focus first:
+    // another program's window may have taken it meanwhile.
+    bool Key(HWND target, UINT message, WPARAM key)
+    {
+        SetFocus(target);
+        MSG msg{target, message, key, 0, GetTickCount(), {0, 0}};
+        const bool consumed = AfxPreTranslateMessage(&msg) != FALSE;
+        if (!consumed) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Pump();
+        return consumed;
+    }
+    static void Hold(std::initializer_list<int> keys)
+    {
+        BYTE state[256] = {};
+        for (int key : keys)
+            state[key] = 0x80;
+        SetKeyboardState(state);
+    }
+    HWND Shown() const
+    {
+        for (CDialog* page : {static_cast<CDialog*>(&dlg->m_pageHotKey), static_cast<CDialog*>(&dlg->m_pageColor),
+                              static_cast<CDialog*>(&dlg->m_pageAutoColor)}) {
+            if (IsWindowVisible(page->m_hWnd))
+                return page->m_hWnd;
+        }
+        return nullptr;
+    }
+
+    // Alt+C typed on a control of the page of that tab.
+    void AltCFromPage(int page, int controlId)
+    {
+        for (int step = 0; step < page; ++step)
+            Key(tab, WM_KEYDOWN, VK_RIGHT);
+        ASSERT_EQ(dlg->m_tab.GetCurSel(), page);
+        const HWND control = GetDlgItem(Shown(), controlId);
+        ASSERT_NE(control, nullptr);
+        Key(control, WM_SYSKEYDOWN, 'C');
+        EXPECT_FALSE(IsWindowVisible(dlg->m_hWnd)) << "the page kept Alt+C from the main window";
+        EXPECT_FALSE(theApp.m_bSettingShown);
+    }
+
+    CVantorDlg* dlg = nullptr;
+    HWND tab = nullptr;
+    HWND close = nullptr;
+};
+
+TEST_F(KeyboardTest, AltCHidesAndEscapeDoesNothing)
+{
+    EXPECT_FALSE(Key(tab, WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_TRUE(IsWindowVisible(dlg->m_hWnd));
+    EXPECT_TRUE(Key(tab, WM_SYSKEYDOWN, 'C'));
+    EXPECT_FALSE(IsWindowVisible(dlg->m_hWnd));
+    EXPECT_FALSE(theApp.m_bSettingShown);
+    EXPECT_TRUE(HotKeyTaken());
+}
+
+// The pages see a key before the main window: none may keep Alt+C from it.
+TEST_F(KeyboardTest, AltCHidesFromTheHotKeyPage)
+{
+    AltCFromPage(0, 1094 /* the first hot-key field */);
+}
+
+TEST_F(KeyboardTest, AltCHidesFromTheColourPage)
+{
+    AltCFromPage(1, 1008 /* the monitor list */);
+}
+
+TEST_F(KeyboardTest, AltCHidesFromTheAutoColorPage)
+{
+    AltCFromPage(2, 1029 /* "Activate &Auto Color" */);
+}
+
+TEST_F(KeyboardTest, EnterHidesOnlyFromTheCloseButton)
+{
+    EXPECT_TRUE(Key(tab, WM_KEYDOWN, VK_RETURN));
+    EXPECT_TRUE(IsWindowVisible(dlg->m_hWnd));
+    EXPECT_TRUE(Key(close, WM_KEYDOWN, VK_RETURN));
+    EXPECT_FALSE(IsWindowVisible(dlg->m_hWnd));
+}
+
+TEST_F(KeyboardTest, ArrowsOnTheTabsAndCtrlTabWrapAround)
+{
+    ASSERT_EQ(dlg->m_tab.GetCurSel(), 0);
+    Key(tab, WM_KEYDOWN, VK_LEFT);
+    EXPECT_EQ(dlg->m_tab.GetCurSel(), 2);
+    EXPECT_EQ(dlg->m_nCurTab, 2);
+    EXPECT_EQ(Shown(), dlg->m_pageAutoColor.m_hWnd);
+    Key(tab, WM_KEYDOWN, VK_RIGHT);
+    EXPECT_EQ(dlg->m_tab.GetCurSel(), 0);
+    EXPECT_EQ(Shown(), dlg->m_pageHotKey.m_hWnd);
+
+    Hold({VK_CONTROL});
+    Key(close, WM_KEYDOWN, VK_TAB);
+    EXPECT_EQ(dlg->m_tab.GetCurSel(), 1);
+    EXPECT_EQ(Shown(), dlg->m_pageColor.m_hWnd);
+    Hold({VK_CONTROL, VK_SHIFT});
+    Key(close, WM_KEYDOWN, VK_TAB);
+    Key(close, WM_KEYDOWN, VK_TAB);
+    EXPECT_EQ(dlg->m_tab.GetCurSel(), 2);
+    EXPECT_EQ(dlg->m_nCurTab, 2);
+}
+
+TEST_F(KeyboardTest, TabEntersTheShownPage)
+{
+    Key(tab, WM_KEYDOWN, VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg->m_pageHotKey.m_hWnd, 1008)) << "the Hot Key page's monitor list";
+
+    // Backwards from "&Close": the page's last control.
+    Hold({VK_SHIFT});
+    Key(close, WM_KEYDOWN, VK_TAB);
+    const HWND first = GetDlgItem(dlg->m_pageHotKey.m_hWnd, 1008);
+    EXPECT_EQ(GetFocus(), GetNextDlgTabItem(dlg->m_pageHotKey.m_hWnd, first, TRUE));
+}
+
+TEST_F(KeyboardTest, AMnemonicOnTheTabsReachesThePagesControl)
+{
+    Key(tab, WM_KEYDOWN, VK_LEFT);   // the Auto Color page
+    ASSERT_EQ(Shown(), dlg->m_pageAutoColor.m_hWnd);
+    EXPECT_FALSE(Key(tab, WM_SYSKEYDOWN, 'A'));
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg->m_pageAutoColor.m_hWnd, 1029)) << "\"Activate &Auto Color\"";
+}
+
+} // namespace
