@@ -91,11 +91,13 @@ TEST_F(TrayTest, TheImageFollowsTheMonitorsComingAndGoing)
     EXPECT_EQ(trayCalls[0].icon, 152u);
     EXPECT_EQ(dlg->m_nTrayState, 2);
 
+    // A further rebuild without monitors sends nothing, nor does asking for
+    // the image the icon already shows.
     trayCalls.clear();
-    dlg->RefreshMonitorList();
-    dlg->m_nTrayState = 2;
-    dlg->UpdateTrayIcon();   // already showing the no-monitor icon
+    EXPECT_FALSE(dlg->RefreshMonitorList());
+    dlg->UpdateTrayIcon();
     EXPECT_TRUE(trayCalls.empty());
+    EXPECT_EQ(dlg->m_nTrayState, 2);
 }
 
 TEST_F(TrayTest, ADoubleClickOpensTheSettingsWindowOnlyWithAMonitor)
