@@ -1,6 +1,7 @@
 #include "automation/CDlgHotKey.h"
 
 #include "res/resource.h"
+#include "shell/PageKeyboard.h"
 
 CDlgHotKey::CDlgHotKey(CWnd* pParent) : CDialog(IDD_HOT_KEY, pParent)
 {
@@ -13,4 +14,9 @@ void CDlgHotKey::OnOK()
 
 void CDlgHotKey::OnCancel()
 {
+}
+
+BOOL CDlgHotKey::PreTranslateMessage(MSG* pMsg)
+{
+    return PageKeyboard::PreTranslateMessage(*this, pMsg, IDC_COMBO_MONITOR);
 }

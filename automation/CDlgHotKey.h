@@ -11,6 +11,7 @@ public:
     explicit CDlgHotKey(CWnd* pParent = nullptr);
 
 protected:
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnOK() override;
     void OnCancel() override;
 };

@@ -7,6 +7,7 @@
 #include "shell/CVantorApp.h"
 #include "shell/ForegroundWindow.h"
 #include "shell/Messages.h"
+#include "shell/PageKeyboard.h"
 
 namespace {
 
@@ -373,36 +374,9 @@ void CDlgColor::OnBnClickedApplySameModels()
     WriteDword(RegValueMultiControl, checked ? 1 : 0, RegKeyColor);
 }
 
-// Tab leaves the page from its last control for the main window's Close
-// button, Shift+Tab from its first control for the tab control.
 BOOL CDlgColor::PreTranslateMessage(MSG* pMsg)
 {
-    CWnd* main = MainWindow();
-    if (pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == 'C') {
-        if (main)
-            ::SetFocus(::GetDlgItem(main->m_hWnd, IDC_CLOSE));
-        return FALSE;
-    }
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB && main) {
-        const HWND focus = ::GetFocus();
-        CWnd* start = GetDlgItem(IDC_COMBO_MONITOR);
-        if (GetKeyState(VK_SHIFT) >= 0) {
-            CWnd* last = start ? GetNextDlgTabItem(start, TRUE) : nullptr;
-            if (last && (focus == last->m_hWnd || focus == ::GetWindow(last->m_hWnd, GW_CHILD))) {
-                ::SetFocus(::GetDlgItem(main->m_hWnd, IDC_CLOSE));
-                return TRUE;
-            }
-        } else {
-            CWnd* first = start;
-            if (first && !first->IsWindowEnabled())
-                first = GetNextDlgTabItem(first, FALSE);
-            if (first && focus == first->m_hWnd) {
-                ::SetFocus(::GetDlgItem(main->m_hWnd, IDC_TAB));
-                return TRUE;
-            }
-        }
-    }
-    return CDialog::PreTranslateMessage(pMsg);
+    return PageKeyboard::PreTranslateMessage(*this, pMsg, IDC_COMBO_MONITOR);
 }
 
 void CDlgColor::AlignBrush(CDC* pDC, CWnd* pWnd)

@@ -1,0 +1,60 @@
+#include "shell/PageKeyboard.h"
+
+#include "res/resource.h"
+
+namespace PageKeyboard {
+
+namespace {
+
+// The page lives on the tab control, which lives on the main window.
+HWND MainWindowOf(const CDialog& page)
+{
+    const HWND tab = ::GetParent(page.m_hWnd);
+    return tab ? ::GetParent(tab) : nullptr;
+}
+
+bool FocusOn(HWND control)
+{
+    const HWND focus = ::GetFocus();
+    return control && (focus == control || focus == ::GetWindow(control, GW_CHILD));
+}
+
+// From the entry control backwards (wrapping): the page's last enabled tab stop.
+HWND LastEnabledControl(CDialog& page, HWND start)
+{
+    return ::GetNextDlgTabItem(page.m_hWnd, start, TRUE);
+}
+
+// The entry control, or the first enabled tab stop after it.
+HWND FirstEnabledControl(CDialog& page, HWND start)
+{
+    if (::IsWindowEnabled(start) && ::IsWindowVisible(start))
+        return start;
+    return ::GetNextDlgTabItem(page.m_hWnd, start, FALSE);
+}
+
+} // namespace
+
+BOOL PreTranslateMessage(CDialog& page, MSG* pMsg, UINT firstControlId)
+{
+    const HWND main = MainWindowOf(page);
+    if (main && pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == 'C') {
+        ::SetFocus(::GetDlgItem(main, IDC_CLOSE));
+        return FALSE;   // the main window hides itself on it
+    }
+    const HWND start = ::GetDlgItem(page.m_hWnd, firstControlId);
+    if (main && start && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
+        if (GetKeyState(VK_SHIFT) >= 0) {
+            if (FocusOn(LastEnabledControl(page, start))) {
+                ::SetFocus(::GetDlgItem(main, IDC_CLOSE));
+                return TRUE;
+            }
+        } else if (FocusOn(FirstEnabledControl(page, start))) {
+            ::SetFocus(::GetDlgItem(main, IDC_TAB));
+            return TRUE;
+        }
+    }
+    return page.CDialog::PreTranslateMessage(pMsg);
+}
+
+} // namespace PageKeyboard

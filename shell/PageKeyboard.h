@@ -1,0 +1,14 @@
+#pragma once
+// The way out of a settings page by keyboard, shared by the three pages:
+// Alt+C gives the focus to the main window's "&Close" and goes on to it;
+// Tab on the page's last enabled control leads to "&Close", Shift+Tab on
+// its first one to the tab control. Other keys get the page's own dialog
+// handling.
+#include "framework/CDialog.h"
+
+namespace PageKeyboard {
+
+// firstControlId: the page's control where the keyboard enters the page.
+BOOL PreTranslateMessage(CDialog& page, MSG* pMsg, UINT firstControlId);
+
+} // namespace PageKeyboard
