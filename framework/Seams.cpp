@@ -11,15 +11,6 @@ Hooks& Current()
     return hooks;
 }
 
-Override::Override() : m_saved(Current())
-{
-}
-
-Override::~Override()
-{
-    Current() = m_saved;
-}
-
 void Sleep(DWORD milliseconds)
 {
     if (Current().sleep)

@@ -6,6 +6,7 @@
 //     Seams::Override seams;
 //     seams->sleep = [&](DWORD ms) { slept += ms; };
 //     seams->messageBox = [](HWND, LPCSTR, LPCSTR, UINT) { return IDYES; };
+#include "framework/SeamOverride.h"
 #include "framework/WinTypes.h"
 
 #include <commdlg.h>
@@ -35,18 +36,7 @@ struct Hooks
 // The replacements in force (empty members: the real calls).
 Hooks& Current();
 
-class Override
-{
-public:
-    Override();
-    ~Override();
-    Override(const Override&) = delete;
-    Override& operator=(const Override&) = delete;
-    Hooks* operator->() { return &Current(); }
-
-private:
-    Hooks m_saved;
-};
+using Override = SeamOverride<Hooks, &Current>;
 
 void Sleep(DWORD milliseconds);
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);

@@ -28,15 +28,6 @@ Hooks& Current()
     return hooks;
 }
 
-Override::Override() : m_saved(Current())
-{
-}
-
-Override::~Override()
-{
-    Current() = m_saved;
-}
-
 BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA* data)
 {
     if (Current().notifyIcon)

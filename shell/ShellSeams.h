@@ -2,6 +2,8 @@
 // Replaceable shell calls of the main window, for tests: the notification
 // area and the colour-management library. Each defaults to the real call;
 // ShellSeams::Override puts the previous set back when it goes.
+#include "framework/SeamOverride.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -19,18 +21,7 @@ struct Hooks
 
 Hooks& Current();
 
-class Override
-{
-public:
-    Override();
-    ~Override();
-    Override(const Override&) = delete;
-    Override& operator=(const Override&) = delete;
-    Hooks* operator->() { return &Current(); }
-
-private:
-    Hooks m_saved;
-};
+using Override = SeamOverride<Hooks, &Current>;
 
 BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA* data);
 // The three colour-management calls; the association is the library's

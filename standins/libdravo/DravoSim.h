@@ -39,7 +39,7 @@ typedef struct SimInfoPlacement {
     int extra;          // 1: an extra record of the scenario
 } SimInfoPlacement;
 
-// Scenario text (format: SCENARIO.md); a refused text changes nothing.
+// Scenario text (format: the README); a refused text changes nothing.
 // A null text loads the embedded default scenario.
 SIM_API int SIM_CALL SimLoadScenario(const char* text);
 SIM_API int SIM_CALL SimLoadScenarioFile(const char* path);

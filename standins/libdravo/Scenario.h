@@ -2,7 +2,7 @@
 // A scenario: the model profiles, the monitors made from them and the
 // Windows display each stands on, extra records of the monitor-information
 // library, and the actions (set, unplug, fault) that prepare the start.
-// The text format is described in SCENARIO.md.
+// The text format is described in the README.
 #include "standins/libdravo/MonitorProfile.h"
 #include <string>
 #include <vector>

@@ -1,4 +1,5 @@
 #include "ColourPageTest.h"
+#include "tests/harness/WaitFor.h"
 
 #include "../device/SimControl.h"
 #include "device/MonitorReports.h"
@@ -155,15 +156,7 @@ void ColourPageTest::Pump()
 
 bool ColourPageTest::PumpUntil(const std::function<bool()>& done, int milliseconds)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        Pump();
-        if (done())
-            return true;
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
+    return WaitFor(done, milliseconds, [] { Pump(); });
 }
 
 void ColourPageTest::DeliverReports()

@@ -1,4 +1,5 @@
 #include "ShellTest.h"
+#include "tests/harness/WaitFor.h"
 
 #include "SimTrace.h"
 #include "standins/libdravo/DravoSim.h"
@@ -178,15 +179,7 @@ void ShellTest::Pump()
 
 bool ShellTest::PumpUntil(const std::function<bool()>& done, int milliseconds)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        Pump();
-        if (done())
-            return true;
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    return WaitFor(done, milliseconds, [this] { Pump(); });
 }
 
 void ShellTest::PumpFor(int milliseconds)
