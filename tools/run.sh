@@ -21,7 +21,7 @@ if [ "$1" = "--stop" ]; then stop; exit 0; fi
 
 "$top/tools/setup-deps.sh"
 cmake -S "$top" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)" --target talvex
+cmake --build "$BUILD_DIR" -j"$(nproc)" --target talvex talvexsim
 
 if [ -z "$DISPLAY" ]; then
     for n in $(seq 20 80); do
