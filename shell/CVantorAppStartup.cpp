@@ -23,14 +23,18 @@ BOOL CVantorApp::InitInstance()
     if (!IsSupportedOS())
         return FALSE;
 
+    // Made the main window first: should the window be destroyed while it is
+    // being created, the framework forgets it and the object deletes itself.
     CVantorDlg* mainWindow = new CVantorDlg;
+    m_pMainWnd = mainWindow;
     if (!mainWindow->Create(IDD_TALVEX_DIALOG, nullptr)) {
         // Without its window the program has no tray icon and no way to end.
-        if (!mainWindow->m_hWnd)
+        if (m_pMainWnd == mainWindow) {
+            m_pMainWnd = nullptr;
             delete mainWindow;
+        }
         return FALSE;
     }
-    m_pMainWnd = mainWindow;
     if (!m_bTrayIconOk) {
         mainWindow->DestroyWindow();
         return FALSE;
