@@ -24,6 +24,13 @@ int HotKeyTypeOf(DWORD dwHotKeyCaps, DWORD dwHotKeyCaps2)
 
 namespace {
 
+constexpr WORD KeyPause = 0x13;
+constexpr WORD KeyCapsLock = 0x14;
+constexpr WORD KeySleep = 0x5F;
+constexpr WORD KeyF12 = 0x7B;
+constexpr WORD KeyProcess = 0xE5;
+constexpr WORD KeyReserved = 0xFF;
+
 WORD WordAt(const BYTE (&bytes)[HotKeyValueBytes], int slot)
 {
     return static_cast<WORD>(bytes[slot * 2] | (bytes[slot * 2 + 1] << 8));
@@ -41,6 +48,27 @@ bool ValidType(int type)
 }
 
 } // namespace
+
+bool IsLoneF12(WORD virtualKey, WORD modifiers)
+{
+    return virtualKey == KeyF12 && modifiers == 0;
+}
+
+bool IsRefusedHotKey(WORD virtualKey, WORD modifiers)
+{
+    switch (virtualKey) {
+    case 0:
+    case KeyPause:
+    case KeyProcess:
+    case KeySleep:
+    case KeyReserved:
+        return true;
+    case KeyCapsLock:
+        return modifiers == HotKeyFlagShift;
+    default:
+        return false;
+    }
+}
 
 HotKeySlots MergeStoredHotKeys(int type, const BYTE (&vkeys)[HotKeyValueBytes],
                                const BYTE (&mods)[HotKeyValueBytes])

@@ -52,6 +52,19 @@ constexpr int HotKeyValueBytes = 10;
 HotKeySlots MergeStoredHotKeys(int type, const BYTE (&vkeys)[HotKeyValueBytes],
                                const BYTE (&mods)[HotKeyValueBytes]);
 
+// Modifier flags of a binding, as the hot-key control reports them.
+constexpr WORD HotKeyFlagShift = 0x01;
+constexpr WORD HotKeyFlagControl = 0x02;
+constexpr WORD HotKeyFlagAlt = 0x04;
+constexpr WORD HotKeyFlagExt = 0x08;
+
+// F12 without modifiers: the system keeps it for its debugger, so it is
+// refused with a word to the user.
+bool IsLoneF12(WORD virtualKey, WORD modifiers);
+// Combinations a binding cannot hold, refused without a word: no key, Pause,
+// Sleep, the input method's process key, 0xFF and Shift+CapsLock.
+bool IsRefusedHotKey(WORD virtualKey, WORD modifiers);
+
 // Write rule: the type's slots go into the stored words; words of slots the
 // type does not use keep what they held.
 void StoreHotKeys(int type, const HotKeySlots& slots, BYTE (&vkeys)[HotKeyValueBytes],

@@ -63,4 +63,23 @@ TEST(HotKeyStore, UnusedSlotsKeepTheirStoredWords)
     EXPECT_EQ(vkeys[8], 'G');
 }
 
+TEST(HotKeyRules, RefusedCombinations)
+{
+    EXPECT_TRUE(IsLoneF12(0x7B, 0));
+    EXPECT_FALSE(IsLoneF12(0x7B, HotKeyFlagShift));
+    EXPECT_FALSE(IsLoneF12(0x7B, HotKeyFlagControl));
+    EXPECT_FALSE(IsLoneF12(0x7A, 0));
+
+    for (WORD key : {0x00, 0x13, 0x5F, 0xE5, 0xFF}) {
+        EXPECT_TRUE(IsRefusedHotKey(key, 0)) << key;
+        EXPECT_TRUE(IsRefusedHotKey(key, HotKeyFlagControl | HotKeyFlagAlt)) << key;
+    }
+    EXPECT_TRUE(IsRefusedHotKey(0x14, HotKeyFlagShift));                     // Shift+CapsLock
+    EXPECT_FALSE(IsRefusedHotKey(0x14, 0));                                  // CapsLock alone
+    EXPECT_FALSE(IsRefusedHotKey(0x14, HotKeyFlagControl));
+    EXPECT_FALSE(IsRefusedHotKey(0x14, HotKeyFlagShift | HotKeyFlagControl));
+    EXPECT_FALSE(IsRefusedHotKey(0x7B, 0));                                  // F12 is refused apart
+    EXPECT_FALSE(IsRefusedHotKey('P', HotKeyFlagControl | HotKeyFlagAlt));
+}
+
 } // namespace
