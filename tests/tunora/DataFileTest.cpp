@@ -1,0 +1,329 @@
+// Colour-data files through the colour-mode page's "&Export..." and
+// "&Import..." buttons: what a file holds, which files are refused, how the
+// values reach the monitors, and file errors.
+#include "TunoraTest.h"
+
+#include "colour/CDlgColor.h"
+#include "colour/ColorDataRecord.h"
+#include "device/MonitorFeatures.h"
+#include "res/resource.h"
+#include "shell/CVantorApp.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+// Monitors 1 and 4 are of one model; 3 has its code but another name and a
+// smaller brightness range; 2 has the name of 1 but another code.
+const char FileScenario[] = R"(
+profile a
+  model "PANEL-A"
+  code PANELA01
+  modes 22 23 24 40
+  start-mode 23
+  mask 22 0x4F
+  mask 23 0x4F
+  mask 24 0x4F
+  mask 40 0x8003
+  default temperature 15 mode 23
+  default brightness 60 mode 23
+  default contrast 40 mode 23
+  default gain-red 200 mode 23
+end
+profile other
+  model "PANEL-A"
+  code PANELA02
+  modes 22 23 24
+  start-mode 23
+  mask 23 0x4F
+end
+profile half
+  model "PANEL-A2"
+  code PANELA01
+  modes 22 23 24
+  start-mode 22
+  mask 22 0x4F
+  mask 23 0x4F
+  mask 24 0x4F
+  maximum brightness 50
+  default brightness 25
+end
+monitor 1 a A0000001 display 1
+monitor 2 other C0000001 display 1
+monitor 3 half H0000001 display 1
+monitor 4 a A0000002 display 1
+)";
+
+class DataFileTest : public TunoraTest {
+protected:
+    void SetUp() override
+    {
+        TunoraTest::SetUp();
+        char folder[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, folder);
+        m_path = std::string(folder) + "tunora-" + std::to_string(::GetCurrentProcessId()) + ".dat";
+        Forget();
+        m_seams->fileDialog = [this](OPENFILENAMEA& ofn, BOOL open) {
+            m_dialogs.push_back({open, ofn.Flags, ofn.lpstrDefExt ? ofn.lpstrDefExt : "",
+                                 ofn.lpstrInitialDir ? ofn.lpstrInitialDir : "",
+                                 ofn.lpstrFilter ? std::string(ofn.lpstrFilter, 24) : ""});
+            if (!m_choose)
+                return FALSE;
+            std::strncpy(ofn.lpstrFile, m_path.c_str(), ofn.nMaxFile - 1);
+            return TRUE;
+        };
+    }
+    void TearDown() override
+    {
+        Forget();
+        TunoraTest::TearDown();
+    }
+    void Forget()
+    {
+        ::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileA(m_path.c_str());
+    }
+
+    void Export() { Press(IDC_BTN_EXPORT); }
+    void Import() { Press(IDC_BTN_IMPORT); }
+    void Press(int id)
+    {
+        Page().SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+        Pump();
+    }
+
+    std::vector<BYTE> FileBytes() const
+    {
+        std::ifstream file(m_path, std::ios::binary);
+        return std::vector<BYTE>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    void WriteFile(const ColorDataRecord& record, UINT length = ColorDataRecord::Size)
+    {
+        BYTE bytes[ColorDataRecord::Size];
+        record.ToBytes(bytes);
+        std::ofstream file(m_path, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(bytes), length);
+    }
+    // A file of monitor 1's model with brightness 80 of 100 and, beside
+    // temperature 15, a red gain of 100 of 200.
+    static ColorDataRecord Valid(short mode = 23)
+    {
+        ColorDataRecord record;
+        record.Clear();
+        record.SetHeader("Talvex V1.0x");
+        record.SetModel("PANELA01");
+        record.nMode = mode;
+        record.dwFeatureMask = 0x4F;
+        record.slots[0] = {1, 15, 15};
+        record.slots[1] = {1, 80, 100};
+        record.slots[5] = {1, 100, 200};
+        return record;
+    }
+    std::string Text(UINT id) const
+    {
+        CString text;
+        text.LoadString(id);
+        return text.str();
+    }
+
+    struct DialogSeen {
+        BOOL open;
+        DWORD flags;
+        std::string defExt, initialDir, filter;
+    };
+    std::vector<DialogSeen> m_dialogs;
+    std::string m_path;
+    bool m_choose = true;
+};
+
+using ExportTest = DataFileTest;
+using ImportTest = DataFileTest;
+
+TEST_F(ExportTest, UserModeSlotsByTheMaskWithValuesAndMaxima)
+{
+    Start(FileScenario);
+    Export();
+    ASSERT_EQ(m_dialogs.size(), 1u);
+    EXPECT_FALSE(m_dialogs[0].open);
+    EXPECT_EQ(m_dialogs[0].flags, 0x880006u);
+    EXPECT_EQ(m_dialogs[0].defExt, "dat");
+    EXPECT_EQ(m_dialogs[0].filter, std::string("Data File(*.dat)\0*.dat\0\0", 24));
+    char documents[MAX_PATH] = {};
+    ::SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
+    EXPECT_EQ(m_dialogs[0].initialDir, documents);
+
+    const std::vector<BYTE> bytes = FileBytes();
+    ASSERT_EQ(bytes.size(), 204u);
+    ColorDataRecord record;
+    record.FromBytes(bytes.data(), 204);
+    EXPECT_EQ(record.Header(), "Talvex V1.0x");
+    EXPECT_EQ(record.Model(), "PANELA01");
+    EXPECT_EQ(record.nMode, 23);
+    EXPECT_EQ(record.dwFeatureMask, 0x4Fu);
+    const std::vector<std::vector<int>> expected{
+        {1, 15, 15}, {1, 60, 100}, {1, 40, 100}, {0, 0, 0}, {1, 4, 252}, {1, 200, 255}, {1, 204, 255}, {1, 204, 255}};
+    for (int i = 0; i < ColorDataRecord::SlotCount; ++i) {
+        const ColorDataSlot& slot = record.slots[i];
+        const std::vector<int> want = i < 8 ? expected[i] : std::vector<int>{0, 0, 0};
+        EXPECT_EQ((std::vector<int>{int(slot.bPresent), slot.nValue, slot.nMax}), want) << "slot " << i;
+    }
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data()) + 12, 24), std::string(24, '\0'));
+    EXPECT_TRUE(Trace({"KvSetFeature"}).empty()) << "export only reads";
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(Main().m_hWnd, IDC_CLOSE));
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(ExportTest, RefusedOutsideTheUserModes)
+{
+    Start(FileScenario);
+    PickMode(40);
+    Export();
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].first, Text(IDS_EXPORT_REFUSED));
+    EXPECT_EQ(m_messages[0].second, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_TRUE(FileBytes().empty());
+
+    // A cancelled file dialog ends the export before any check.
+    m_choose = false;
+    m_messages.clear();
+    Export();
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(m_dialogs.size(), 2u);
+}
+
+TEST_F(ExportTest, FileThatCannotBeCreatedShowsTheSystemsText)
+{
+    Start(FileScenario);
+    m_path = "C:\\no such folder here\\x.dat";
+    Export();
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_FALSE(m_messages[0].first.empty());
+    EXPECT_NE(m_messages[0].first, Text(IDS_EXPORT_REFUSED));
+    EXPECT_EQ(m_messages[0].second, static_cast<UINT>(MB_ICONEXCLAMATION));
+}
+
+TEST_F(ImportTest, FilesThatDoNotFitAreRefusedWithoutWrites)
+{
+    Start(FileScenario);
+    std::vector<ColorDataRecord> refused(6, Valid());
+    refused[0].SetHeader("Talvex");
+    refused[1].SetHeader("talvex V1.0x");
+    refused[2].SetModel("PANELA02");
+    refused[3].nMode = 25;
+    refused[4].dwFeatureMask = 0x4E;
+    refused[5].SetHeader("Quorra V1.0x");
+    for (size_t i = 0; i <= refused.size(); ++i) {
+        if (i < refused.size())
+            WriteFile(refused[i]);
+        else
+            WriteFile(Valid(), 40);   // cut off inside the model code
+        m_messages.clear();
+        Import();
+        ASSERT_EQ(m_messages.size(), 1u) << "file " << i;
+        EXPECT_EQ(m_messages[0].first, Text(IDS_IMPORT_REFUSED)) << "file " << i;
+        EXPECT_EQ(m_messages[0].second, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
+    // A fitting file, but no user mode selected: nothing goes in either.
+    WriteFile(Valid());
+    PickMode(40);
+    m_messages.clear();
+    Import();
+    EXPECT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(Trace({"KvSetFeature"}).size(), 1u) << "only the page's own mode change";
+    EXPECT_EQ(m_dialogs.back().flags, 0x881804u);
+    EXPECT_TRUE(m_dialogs.back().open);
+}
+
+TEST_F(ImportTest, EitherProductsHeaderIsAccepted)
+{
+    Start(FileScenario);
+    for (const char* header : {"Quorra for Gaming V2.0", "Talvex V9"}) {
+        ColorDataRecord record = Valid();
+        record.SetHeader(header);
+        WriteFile(record);
+        Sim("trace clear");
+        Import();
+        EXPECT_TRUE(m_messages.empty()) << header;
+        EXPECT_EQ(WritesTo(1, "0xFF01:0xA0"), 1) << header;
+    }
+    CString key("Software\\Orvel\\Quorra for Gaming V1.0x");
+    CDlgColor::ProductNameFromKey(key);
+    EXPECT_EQ(key, "Quorra for Gaming");
+}
+
+TEST_F(ImportTest, ValuesGoToTheSelectedModeScaledAndCommittedLast)
+{
+    Start(FileScenario);
+    PickMode(24);
+    WriteFile(Valid(22));   // mode 22's mask is mode 24's too
+    Sim("trace clear");
+    Import();
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(Stored(1, FEATURE_BRIGHTNESS, 24), 80);
+    EXPECT_EQ(Stored(1, FEATURE_GAIN_RED, 24), 127);   // 100 of 200 on 255
+    EXPECT_EQ(Stored(1, FEATURE_BRIGHTNESS, 22), 50) << "mode 22 keeps its values";
+    const std::vector<std::string> writes = Trace({"KvSetFeature", "monitor=1 "});
+    ASSERT_FALSE(writes.empty());
+    EXPECT_NE(writes.back().find("0xFF01:0xA0"), std::string::npos);
+    EXPECT_EQ(SelectedMode(), 24);
+
+    // The same values once more: nothing changes, the commit still comes.
+    Sim("trace clear");
+    Import();
+    EXPECT_EQ(Trace({"KvSetFeature", "monitor=1 "}).size(), 1u);
+
+    // A temperature other than 0 and 15 leaves the gains alone.
+    ColorDataRecord warm = Valid();
+    warm.slots[0].nValue = 7;
+    warm.slots[5].nValue = 10;
+    WriteFile(warm);
+    PickMode(23);
+    Import();
+    EXPECT_EQ(Stored(1, FEATURE_GAIN_RED, 23), 200);
+    EXPECT_EQ(Stored(1, FEATURE_COLOR_TEMPERATURE, 23), 7);
+}
+
+TEST_F(ImportTest, SameModelCodesFollowUntilOneDoesNotAnswer)
+{
+    Start(FileScenario);
+    ClickSameModels();
+    WriteFile(Valid());
+    Sim("fault 3 read mode");
+    Import();
+    EXPECT_EQ(Stored(1, FEATURE_BRIGHTNESS, 23), 80);
+    EXPECT_EQ(Stored(2, FEATURE_BRIGHTNESS, 23), 50) << "another model code";
+    EXPECT_EQ(Stored(3, FEATURE_BRIGHTNESS, 23), 25) << "does not answer";
+    EXPECT_EQ(Stored(4, FEATURE_BRIGHTNESS, 23), 60) << "after the one that does not answer";
+    EXPECT_EQ(Page().GetHandle(), Handle(1));
+
+    Sim("fault clear");
+    Import();
+    EXPECT_EQ(Stored(3, FEATURE_BRIGHTNESS, 23), 40) << "80 of 100 on a range of 50";
+    EXPECT_EQ(Stored(3, FEATURE_COLOR_MODE), 23) << "brought into the selected mode";
+    EXPECT_EQ(Stored(4, FEATURE_BRIGHTNESS, 23), 80);
+    EXPECT_EQ(Stored(2, FEATURE_BRIGHTNESS, 23), 50);
+}
+
+TEST_F(ImportTest, FileErrorsAndReadOnlyFiles)
+{
+    Start(FileScenario);
+    Import();   // no such file
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_FALSE(m_messages[0].first.empty());
+    EXPECT_NE(m_messages[0].first, Text(IDS_IMPORT_REFUSED));
+    EXPECT_TRUE(Trace({"KvSetFeature"}).empty());
+
+    // Importing only reads the file.
+    WriteFile(Valid());
+    ::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY);
+    m_messages.clear();
+    Import();
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(Stored(1, FEATURE_BRIGHTNESS, 23), 80);
+}
+
+} // namespace
