@@ -84,6 +84,8 @@ BOOL CDlgTonalis::OnInitDialog()
     }
 
     m_hLastForeground = nullptr;
+    m_strShownApplication.Empty();
+    m_bPageVisible = FALSE;   // the template makes the page hidden
     FreeRegisteredApplications();
     m_pRegisteredList = new CPtrList(10);
     LoadRegisteredApplications();

@@ -1,0 +1,293 @@
+// The "Auto Color" page itself: its start from the registry, the lists, the
+// editor with its questions, registering and deleting applications.
+#include "AutoPageTest.h"
+
+#include "device/SettingsLayout.h"
+#include "res/resource.h"
+#include "shell/CVantorApp.h"
+#include "shell/Messages.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::vector<int> AllModes = {22, 23, 24, 33, 34, 40, 41, 42, 43, 44, 45, 46};
+
+class AutoColorPageTest : public AutoPageTest {
+protected:
+    void SetUp() override
+    {
+        AutoPageTest::SetUp();
+        StartApps();
+        Start();
+        RecreateAutoPage();
+        ShowAutoColorTab();
+        Sim("trace clear");
+    }
+
+    static HWND Applications() { return AutoItem(IDC_COMBO_APPLICATION); }
+    static HWND Modes() { return AutoItem(IDC_COMBO_APPLICATION_MODE); }
+    static HWND Defaults() { return AutoItem(IDC_COMBO_DEFAULT_MODE); }
+
+    static void SelectApplication(const std::string& prefix)
+    {
+        const int item = IndexOfText(Applications(), prefix);
+        ASSERT_GE(item, 0) << prefix;
+        Pick(Applications(), IDC_COMBO_APPLICATION, item);
+    }
+    static void PickMode(int mode) { PickData(Modes(), IDC_COMBO_APPLICATION_MODE, mode); }
+    static bool HasKey(const char* name) { return KeyExists(SettingsLayout::TonalisKey(name)); }
+    static std::string StoredDescription(const char* name)
+    {
+        char text[300] = {};
+        DWORD size = sizeof text;
+        ::RegGetValueA(HKEY_CURRENT_USER, SettingsLayout::TonalisKey(name), RegValueDescription, RRF_RT_REG_SZ,
+                       nullptr, text, &size);
+        return text;
+    }
+    static bool Enabled(int id) { return ::IsWindowEnabled(AutoItem(id)) != FALSE; }
+    static int Registrations() { return static_cast<int>(AutoPage().m_pRegisteredList->GetCount()); }
+};
+
+TEST_F(AutoColorPageTest, AFirstStartSwitchesOnAndStoresIt)
+{
+    DWORD value = 0;
+    EXPECT_EQ(::SendMessageA(AutoItem(IDC_CHECK_AUTO_COLOR), BM_GETCHECK, 0, 0), BST_CHECKED);
+    ASSERT_TRUE(ReadDword(RegKeyRoot, RegValueModeChange, &value));
+    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(SelectedData(Defaults()), 47);
+    EXPECT_FALSE(ReadDword(RegKeyRoot, RegValueDefMode, &value)) << "nothing written until the user picks";
+
+    WriteDword(RegKeyRoot, RegValueModeChange, 0);
+    WriteDword(RegKeyRoot, RegValueDefMode, 24);
+    RecreateAutoPage();
+    EXPECT_EQ(::SendMessageA(AutoItem(IDC_CHECK_AUTO_COLOR), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SelectedData(Defaults()), 24);
+    for (int id : {IDC_COMBO_APPLICATION, IDC_COMBO_APPLICATION_MODE, IDC_COMBO_DEFAULT_MODE, IDC_BTN_REGISTER,
+                   IDC_BTN_DELETE})
+        EXPECT_FALSE(Enabled(id)) << id;
+}
+
+TEST_F(AutoColorPageTest, TheBoxSwitchesTheListsAndIsStored)
+{
+    SelectApplication("ARCADE");
+    PickMode(33);
+    EXPECT_TRUE(Enabled(IDC_BTN_REGISTER));
+    EXPECT_TRUE(Enabled(IDC_BTN_DELETE)) << "offered for an application without a registration too";
+    Click(AutoItem(IDC_CHECK_AUTO_COLOR));
+    DWORD value = 1;
+    ASSERT_TRUE(ReadDword(RegKeyRoot, RegValueModeChange, &value));
+    EXPECT_EQ(value, 0u);
+    for (int id : {IDC_COMBO_APPLICATION, IDC_COMBO_APPLICATION_MODE, IDC_COMBO_DEFAULT_MODE, IDC_BTN_REGISTER,
+                   IDC_BTN_DELETE})
+        EXPECT_FALSE(Enabled(id)) << id;
+    Click(AutoItem(IDC_CHECK_AUTO_COLOR));
+    ASSERT_TRUE(ReadDword(RegKeyRoot, RegValueModeChange, &value));
+    EXPECT_EQ(value, 1u);
+    EXPECT_TRUE(Enabled(IDC_BTN_REGISTER));
+}
+
+TEST_F(AutoColorPageTest, RegisteredAndRunningApplicationsAreListed)
+{
+    Register("GAME", 33, "Game of the test");
+    Register("BARE", 22);
+    Register("NOMODE", 22);
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, SettingsLayout::TonalisKey("NOMODE"), RegValueMode);
+    Register("WILD", 256);
+    RecreateAutoPage();
+
+    const std::vector<std::string> texts = Texts(Applications());
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "BARE ()");   // registry order, then the running ones
+    EXPECT_EQ(texts[1], "GAME (Game of the test)");
+    EXPECT_EQ(texts[2], "WILD ()");
+    auto listed = [&](const std::string& text) { return std::count(texts.begin(), texts.end(), text); };
+    EXPECT_EQ(listed("ARCADE (Arcade Test Game)"), 1);
+    EXPECT_EQ(listed("PLAINAPP (Detailed information unavailable)"), 1);
+    EXPECT_GE(IndexOfText(Applications(), "EXPLORER ("), 3) << "a folder window";
+    EXPECT_GE(IndexOfText(Applications(), "SHIMGVW ("), 3) << "the picture viewer";
+    EXPECT_EQ(IndexOfText(Applications(), "NOMODE"), -1) << "no \"Mode\": no registration";
+    EXPECT_EQ(IndexOfText(Applications(), "AUTOMATION_PAGE_TEST"), -1) << "the program itself";
+    EXPECT_EQ(Registrations(), 3);
+
+    SelectApplication("GAME");
+    EXPECT_EQ(SelectedData(Modes()), 33);
+    SelectApplication("WILD");
+    EXPECT_EQ(SelectedData(Modes()), -1) << "a stored mode no monitor offers";
+}
+
+TEST_F(AutoColorPageTest, TheModeListsFollowTheMonitors)
+{
+    EXPECT_EQ(Data(Modes()), AllModes);
+    std::vector<int> defaults = AllModes;
+    defaults.push_back(47);
+    EXPECT_EQ(Data(Defaults()), defaults);
+    EXPECT_EQ(Texts(Defaults()).back(), "Not change the mode");
+    EXPECT_EQ(Texts(Modes()).front(), "User1 mode");
+
+    Start("profile one\n modes 22 40\nend\nmonitor 1 one ONE00001\nunplug 1\n");
+    ASSERT_EQ(theApp.m_StatusAll.m_arMonitors.GetSize(), 0);
+    WriteDword(RegKeyRoot, RegValueDefMode, 40);
+    AutoPage().SendMessage(UM_MONITORS_CHANGED, 0, 0);
+    EXPECT_TRUE(Data(Modes()).empty());
+    EXPECT_EQ(Data(Defaults()), std::vector<int>{47}) << "a stored mode no monitor offers";
+    DWORD stored = 0;
+    ASSERT_TRUE(ReadDword(RegKeyRoot, RegValueDefMode, &stored));
+    EXPECT_EQ(stored, 40u) << "left as it was";
+}
+
+TEST_F(AutoColorPageTest, PickingTheDefaultModeStoresItOnly)
+{
+    PickData(Defaults(), IDC_COMBO_DEFAULT_MODE, 41);
+    DWORD stored = 0;
+    ASSERT_TRUE(ReadDword(RegKeyRoot, RegValueDefMode, &stored));
+    EXPECT_EQ(stored, 41u);
+    EXPECT_TRUE(ModeWrites().empty());
+}
+
+TEST_F(AutoColorPageTest, AModePickedForAnApplicationIsAppliedAtOnceButNotStored)
+{
+    SelectApplication("ARCADE");
+    EXPECT_EQ(SelectedData(Modes()), -1);
+    PickMode(40);
+    EXPECT_EQ(MonitorModes({1, 2, 3}), (std::vector<int>{40, 40, 40}));
+    EXPECT_FALSE(HasKey("ARCADE"));
+    EXPECT_TRUE(m_boxTexts.empty());
+}
+
+TEST_F(AutoColorPageTest, RegisterAsksAndStoresModeAndDescription)
+{
+    SelectApplication("ARCADE");
+    PickMode(33);
+    m_answers = {IDYES};
+    Click(AutoItem(IDC_BTN_REGISTER));
+    ASSERT_EQ(m_boxTexts, std::vector<std::string>{"Save the mode setting of [ARCADE (Arcade Test Game)]?"});
+    EXPECT_EQ(m_boxTypes[0], static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
+    DWORD mode = 0;
+    ASSERT_TRUE(ReadDword(SettingsLayout::TonalisKey("ARCADE"), RegValueMode, &mode));
+    EXPECT_EQ(mode, 33u);
+    EXPECT_EQ(StoredDescription("ARCADE"), "Arcade Test Game");
+    EXPECT_EQ(Registrations(), 1);
+
+    // The watcher now finds the registration.
+    Main().HideSettingWindow();
+    TickWith(Arcade().Window("ArcadeMain"));
+    EXPECT_EQ(theApp.m_StatusAll.m_arMonitors[0]->m_nAutoMode, 33);
+}
+
+TEST_F(AutoColorPageTest, RegisterAnsweredNoClearsTheMode)
+{
+    SelectApplication("ARCADE");
+    PickMode(33);
+    m_answers = {IDNO};
+    Click(AutoItem(IDC_BTN_REGISTER));
+    EXPECT_FALSE(HasKey("ARCADE"));
+    EXPECT_EQ(SelectedData(Modes()), -1);
+    EXPECT_FALSE(Enabled(IDC_BTN_REGISTER));
+    EXPECT_FALSE(Enabled(IDC_BTN_DELETE));
+}
+
+TEST_F(AutoColorPageTest, AnUnsavedModeIsOfferedBeforeTheEditorMovesOn)
+{
+    SelectApplication("ARCADE");
+    PickMode(40);
+    m_answers = {IDNO};
+    SelectApplication("PLAINAPP");
+    ASSERT_EQ(m_boxTexts, std::vector<std::string>{"Save the mode setting of [ARCADE (Arcade Test Game)]?"});
+    EXPECT_FALSE(HasKey("ARCADE"));
+    EXPECT_EQ(SelectedData(Modes()), -1) << "the newly shown application has no mode";
+
+    PickMode(41);
+    m_answers = {IDYES};
+    SelectApplication("ARCADE");
+    ASSERT_EQ(m_boxTexts.size(), 2u);
+    EXPECT_EQ(m_boxTexts[1], "Save the mode setting of [PLAINAPP (Detailed information unavailable)]?");
+    DWORD mode = 0;
+    ASSERT_TRUE(ReadDword(SettingsLayout::TonalisKey("PLAINAPP"), RegValueMode, &mode));
+    EXPECT_EQ(mode, 41u);
+    EXPECT_EQ(StoredDescription("PLAINAPP"), "Detailed information unavailable");
+
+    // Selecting the shown application again asks nothing.
+    PickMode(24);
+    SelectApplication("ARCADE");
+    EXPECT_EQ(m_boxTexts.size(), 2u);
+}
+
+TEST_F(AutoColorPageTest, HidingThePageOffersAnUnsavedModeToo)
+{
+    SelectApplication("ARCADE");
+    PickMode(40);
+    m_answers = {IDYES};
+    ShowTab(1);
+    ASSERT_EQ(m_boxTexts.size(), 1u);
+    DWORD mode = 0;
+    ASSERT_TRUE(ReadDword(SettingsLayout::TonalisKey("ARCADE"), RegValueMode, &mode));
+    EXPECT_EQ(mode, 40u);
+    ShowAutoColorTab();
+    ShowTab(1);
+    EXPECT_EQ(m_boxTexts.size(), 1u) << "a saved mode is asked about no more";
+}
+
+TEST_F(AutoColorPageTest, DeleteAsksAndRemovesTheRegistration)
+{
+    Register("GAME", 33, "Game of the test");
+    RecreateAutoPage();
+    ShowAutoColorTab();
+    SelectApplication("GAME");
+    m_answers = {IDYES};
+    Click(AutoItem(IDC_BTN_DELETE));
+    ASSERT_EQ(m_boxTexts, std::vector<std::string>{"Are you sure to delete the mode setting of [GAME (Game of the test)]?"});
+    EXPECT_FALSE(HasKey("GAME"));
+    EXPECT_EQ(SelectedData(Modes()), -1);
+    EXPECT_EQ(Registrations(), 0);
+    EXPECT_EQ(SelectedText(Applications()), "GAME (Game of the test)") << "the item stays";
+    EXPECT_EQ(AutoPage().m_pRegisteredList->GetCount(), 0);
+}
+
+TEST_F(AutoColorPageTest, DeletingWhatIsNotRegisteredFailsVisibly)
+{
+    SelectApplication("ARCADE");
+    PickMode(33);
+    m_answers = {IDYES};
+    Click(AutoItem(IDC_BTN_DELETE));
+    ASSERT_EQ(m_boxTexts.size(), 2u);
+    EXPECT_EQ(m_boxTexts[1], "Failed to delete the mode setting.");
+    EXPECT_EQ(m_boxTypes[1], static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(SelectedData(Modes()), -1);
+
+    m_answers = {IDNO};   // answered No: nothing at all
+    PickMode(33);
+    Click(AutoItem(IDC_BTN_DELETE));
+    EXPECT_EQ(m_boxTexts.size(), 3u);
+    EXPECT_EQ(SelectedData(Modes()), 33);
+}
+
+TEST_F(AutoColorPageTest, TheWatchersApplicationIsSelectedAndAddedWhenMissing)
+{
+    Main().HideSettingWindow();
+    Register("PLAINAPP", 41);
+    ReloadRegistrations();
+    // As if it had started after the page: not in the list yet.
+    const int item = IndexOfText(Applications(), "PLAINAPP");
+    ASSERT_GE(item, 0);
+    delete static_cast<ApplicationEntry*>(g_comboApplication.GetItemDataPtr(item));
+    g_comboApplication.DeleteString(static_cast<UINT>(item));
+    const size_t count = Texts(Applications()).size();
+
+    TickWith(Plain().Window("PlainMain"));
+    EXPECT_EQ(SelectedText(Applications()), "PLAINAPP (Detailed information unavailable)");
+    EXPECT_EQ(Texts(Applications()).size(), count + 1) << "only that application is added";
+    EXPECT_EQ(SelectedData(Modes()), -1) << "the list item keeps its own mode";
+    EXPECT_EQ(MonitorModes({1, 2, 3}), (std::vector<int>{41, 41, 41}));
+}
+
+TEST_F(AutoColorPageTest, ASelectMessageFromElsewhereIsNotRead)
+{
+    SelectApplication("ARCADE");
+    char foreign[] = "PLAINAPP";
+    AutoPage().SendMessage(UM_SELECT_APPLICATION, 0, reinterpret_cast<LPARAM>(foreign));
+    AutoPage().SendMessage(UM_SELECT_APPLICATION, 0, 0x10);
+    EXPECT_EQ(SelectedText(Applications()), "ARCADE (Arcade Test Game)");
+}
+
+} // namespace
