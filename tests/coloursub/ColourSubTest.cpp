@@ -1,6 +1,5 @@
 #include "ColourSubTest.h"
 
-#include "SimWrites.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
 #include "shell/Messages.h"
@@ -11,7 +10,6 @@ profile a
   model "PANEL-A"
   code PANELA01
   modes 22 23 34 40 46
-  start-mode 22
   temperatures 0x947E
   gammas 0x107C
   game-gammas 0x0F00
@@ -27,7 +25,6 @@ profile b
   model "PANEL-B"
   code PANELB01
   modes 22 23
-  start-mode 22
   temperatures 0x8068
   gammas 0x0014
   mask 22 0x3ED94FF
@@ -39,38 +36,29 @@ profile lower
   model "panel-a"
   code PANELA01
   modes 22 23
-  start-mode 22
   mask 22 0x3ED94FF
 end
-monitor 1 a A0000001 display 1
-monitor 2 a A0000002 display 1
-monitor 3 b B0000001 display 1
-monitor 4 lower A0000004 display 1
+monitor 1 a A0000001
+monitor 2 a A0000002
+monitor 3 b B0000001
+monitor 4 lower A0000004
 )";
 
 namespace {
 
-// Ends a dialog that failed to end itself, so that a failing test does not hang.
+// A dialog that fails to end itself is ended, so that a failing test does not hang.
 void CALLBACK EndStuckDialog(HWND, UINT, UINT_PTR, DWORD)
 {
     if (theApp.m_hWndColorSub)
         ::PostMessageA(theApp.m_hWndColorSub, UM_CLOSE_SUBDIALOG, 0, 0);
 }
 
-constexpr UINT StuckDialogMs = 4000;
-
 std::vector<BYTE> PixelsOf(HBITMAP bitmap)
 {
     BITMAP info{};
     if (!bitmap || !::GetObjectA(bitmap, sizeof info, &info))
         return {};
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = info.bmWidth;
-    header.biHeight = info.bmHeight;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
+    BITMAPINFOHEADER header{sizeof header, info.bmWidth, info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<BYTE> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight * 4);
     HDC screen = ::GetDC(nullptr);
     ::GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
@@ -93,11 +81,11 @@ INT_PTR ColourSubTest::Run(const std::function<void(CDlgColorSub&)>& body, After
             ::KillTimer(sub->m_hWnd, IDT_COLOR_SUB_POLL);
         body(*sub);
         if (after == After::EndFromOutside)
-            sub->PostMessage(UM_CLOSE_SUBDIALOG);   // too late for a dialog already ended
+            sub->PostMessage(UM_CLOSE_SUBDIALOG);   // too late for a dialog the body ended
     };
-    const UINT_PTR guard = ::SetTimer(nullptr, 0, StuckDialogMs, EndStuckDialog);
+    const UINT_PTR guard = ::SetTimer(nullptr, 0, 4000, EndStuckDialog);
     Page().BeginSubDialog();
-    INT_PTR result = -2;
+    INT_PTR result = 0;
     {
         CDlgColorSub dialog;
         result = dialog.DoModal();
@@ -107,8 +95,8 @@ INT_PTR ColourSubTest::Run(const std::function<void(CDlgColorSub&)>& body, After
     ::KillTimer(nullptr, guard);
     m_seams->modalDialogReady = nullptr;
     EXPECT_TRUE(ran) << "the dialog did not open";
-    // Reports the monitors sent to the dialog after its last look stay queued
-    // (until the main window goes); the next test starts without them.
+    // Reports sent to the dialog after its last look stay queued until the
+    // main window goes; the next test starts without them.
     SimWaitReports(5000);
     Pump();
     theApp.PurgeReports();
@@ -120,31 +108,16 @@ HWND ColourSubTest::Control(CDlgColorSub& dialog, int id)
     return ::GetDlgItem(dialog.m_hWnd, id);
 }
 
-std::string ColourSubTest::TextOf(HWND window)
+std::string ColourSubTest::BoxText(CDlgColorSub& dialog, int editId)
 {
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
+    char text[64] = {};
+    ::GetWindowTextA(Control(dialog, editId), text, sizeof text);
     return text;
 }
 
-std::string ColourSubTest::BoxText(CDlgColorSub& dialog, int editId)
+int ColourSubTest::Slider(CDlgColorSub& dialog, int sliderId, UINT message)
 {
-    return TextOf(Control(dialog, editId));
-}
-
-int ColourSubTest::Position(CDlgColorSub& dialog, int sliderId)
-{
-    return static_cast<int>(::SendMessageA(Control(dialog, sliderId), TBM_GETPOS, 0, 0));
-}
-
-int ColourSubTest::RangeMax(CDlgColorSub& dialog, int sliderId)
-{
-    return static_cast<int>(::SendMessageA(Control(dialog, sliderId), TBM_GETRANGEMAX, 0, 0));
-}
-
-int ColourSubTest::PageSize(CDlgColorSub& dialog, int sliderId)
-{
-    return static_cast<int>(::SendMessageA(Control(dialog, sliderId), TBM_GETPAGESIZE, 0, 0));
+    return static_cast<int>(::SendMessageA(Control(dialog, sliderId), message, 0, 0));
 }
 
 bool ColourSubTest::IsOn(CDlgColorSub& dialog, int id)
@@ -154,18 +127,16 @@ bool ColourSubTest::IsOn(CDlgColorSub& dialog, int id)
 
 void ColourSubTest::Press(CDlgColorSub& dialog, int sliderId, UINT key)
 {
-    const HWND slider = Control(dialog, sliderId);
-    ::SendMessageA(slider, WM_KEYDOWN, key, 0);
-    ::SendMessageA(slider, WM_KEYUP, key, 0xC0000001);
+    ::SendMessageA(Control(dialog, sliderId), WM_KEYDOWN, key, 0);
+    ::SendMessageA(Control(dialog, sliderId), WM_KEYUP, key, 0xC0000001);
     Pump();
 }
 
 std::vector<std::string> ColourSubTest::Items(CDlgColorSub& dialog, int comboId)
 {
-    const HWND list = Control(dialog, comboId);
     std::vector<std::string> items;
-    const int count = static_cast<int>(::SendMessageA(list, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
+    const HWND list = Control(dialog, comboId);
+    for (int i = 0; i < static_cast<int>(::SendMessageA(list, CB_GETCOUNT, 0, 0)); ++i) {
         char text[128] = {};
         ::SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
         items.push_back(text);
@@ -176,31 +147,23 @@ std::vector<std::string> ColourSubTest::Items(CDlgColorSub& dialog, int comboId)
 void ColourSubTest::Choose(CDlgColorSub& dialog, int comboId, const std::string& text)
 {
     const std::vector<std::string> items = Items(dialog, comboId);
-    int item = -1;
-    for (size_t i = 0; i < items.size(); ++i)
-        item = items[i] == text ? static_cast<int>(i) : item;
-    ASSERT_GE(item, 0) << text << " is not in list " << comboId;
+    const auto item = std::find(items.begin(), items.end(), text);
+    ASSERT_NE(item, items.end()) << text << " is not in list " << comboId;
     const HWND list = Control(dialog, comboId);
-    ::SendMessageA(list, CB_SETCURSEL, item, 0);
+    ::SendMessageA(list, CB_SETCURSEL, item - items.begin(), 0);
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     Pump();
 }
 
 std::string ColourSubTest::Chosen(CDlgColorSub& dialog, int comboId)
 {
-    const HWND list = Control(dialog, comboId);
-    const LRESULT item = ::SendMessageA(list, CB_GETCURSEL, 0, 0);
-    if (item == CB_ERR)
-        return "(none)";
-    char text[128] = {};
-    ::SendMessageA(list, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
-    return text;
+    const LRESULT item = ::SendMessageA(Control(dialog, comboId), CB_GETCURSEL, 0, 0);
+    return item == CB_ERR ? "(none)" : Items(dialog, comboId)[item];
 }
 
 void ColourSubTest::Click(CDlgColorSub& dialog, int buttonId)
 {
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(Control(dialog, buttonId)));
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(Control(dialog, buttonId)));
 }
 
 void ColourSubTest::PollTick(CDlgColorSub& dialog)
@@ -210,20 +173,10 @@ void ColourSubTest::PollTick(CDlgColorSub& dialog)
 
 bool ColourSubTest::ShowsBitmap(CDlgColorSub& dialog, int pictureId, UINT bitmapId)
 {
-    const auto shown = reinterpret_cast<HBITMAP>(
-        ::SendMessageA(Control(dialog, pictureId), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const auto shown =
+        reinterpret_cast<HBITMAP>(::SendMessageA(Control(dialog, pictureId), STM_GETIMAGE, IMAGE_BITMAP, 0));
     HBITMAP expected = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
     const std::vector<BYTE> pixels = PixelsOf(expected);
     ::DeleteObject(expected);
     return !pixels.empty() && PixelsOf(shown) == pixels;
-}
-
-long ColourSubTest::Value(int monitor, const std::string& feature)
-{
-    return SimValue(monitor, feature);
-}
-
-std::vector<std::string> ColourSubTest::Writes(int monitor)
-{
-    return SimWrites(monitor);
 }

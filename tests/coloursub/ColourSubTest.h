@@ -1,9 +1,9 @@
 #pragma once
-// Tests of the colour adjustment dialog, opened from the real colour page in
-// the real main window over the simulated monitors. The dialog runs modal as
-// the page runs it; the test's body runs once the dialog is initialised,
-// with the dialog's poll timer held (a poll happens where the body sends the
-// timer's tick) unless the test lets the dialog run on its own.
+// Tests of the colour adjustment dialog over the real colour page in the
+// real main window and the simulated monitors. The dialog runs modal between
+// the page's own begin and end steps; the test's body runs once the dialog
+// is initialised, with its poll timer held (the body sends a tick where it
+// wants a poll) unless the dialog is let run on its own.
 #include "../colour/ColourPageTest.h"
 #include "colour/CDlgColorSub.h"
 
@@ -12,27 +12,21 @@
 #include <vector>
 
 class ColourSubTest : public ColourPageTest {
-protected:
+public:
     enum class After {
-        EndFromOutside,   // the body's end, or else UM_CLOSE_SUBDIALOG after it
-        LetItRun,         // the dialog's own timer runs until the dialog ends itself
+        EndFromOutside,   // the body ends it, or UM_CLOSE_SUBDIALOG does after the body
+        LetItRun,         // the dialog runs, timer and all, until it ends itself
     };
 
-    // Opens the dialog as the page does (its begin and end steps around it)
-    // and answers the dialog's result.
-    INT_PTR Run(const std::function<void(CDlgColorSub&)>& body, After after = After::EndFromOutside);
-
-    // Four monitors: 1 and 2 of model "PANEL-A", 3 of "PANEL-B" (maxima 31),
-    // 4 of "panel-a"; all in mode 22, whose mask allows everything.
+    // Four monitors: 1 and 2 of model "PANEL-A", 3 of "PANEL-B" (brightness
+    // and contrast up to 31), 4 of "panel-a"; all in mode 22, which allows
+    // everything. Mode 34 allows brightness, contrast and Reset; mode 40
+    // brightness, contrast, gamma, overdrive, black level, Velocis and Reset.
     static const char Scenario[];
 
-public:
     static HWND Control(CDlgColorSub& dialog, int id);
-    static std::string TextOf(HWND window);
     static std::string BoxText(CDlgColorSub& dialog, int editId);
-    static int Position(CDlgColorSub& dialog, int sliderId);
-    static int RangeMax(CDlgColorSub& dialog, int sliderId);
-    static int PageSize(CDlgColorSub& dialog, int sliderId);
+    static int Slider(CDlgColorSub& dialog, int sliderId, UINT message = TBM_GETPOS);
     static bool IsOn(CDlgColorSub& dialog, int id);
     // A key pressed and released on a slider, as the user does it.
     static void Press(CDlgColorSub& dialog, int sliderId, UINT key);
@@ -44,8 +38,7 @@ public:
     static void PollTick(CDlgColorSub& dialog);
     // Whether the picture control shows that bitmap of the resources.
     static bool ShowsBitmap(CDlgColorSub& dialog, int pictureId, UINT bitmapId);
-    // A value as monitor n keeps it in its current mode.
-    static long Value(int monitor, const std::string& feature);
-    // Writes and commits seen by monitor n since the test began.
-    static std::vector<std::string> Writes(int monitor);
+
+protected:
+    INT_PTR Run(const std::function<void(CDlgColorSub&)>& body, After after = After::EndFromOutside);
 };

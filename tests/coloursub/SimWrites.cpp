@@ -1,10 +1,6 @@
 #include "SimWrites.h"
 
 #include "../device/SimControl.h"
-#include "device/DeviceDiscovery.h"
-
-#include <cstdio>
-#include <fstream>
 
 namespace {
 
@@ -19,10 +15,9 @@ std::string Field(const std::string& line, const std::string& name)
 
 std::vector<std::string> CallsOn(const char* call, int monitor)
 {
-    const std::string who = " monitor=" + std::to_string(monitor) + " ";
     std::vector<std::string> lines;
     for (const std::string& line : SimTraceWith(call)) {
-        if (line.find(who) != std::string::npos)
+        if (line.find(" monitor=" + std::to_string(monitor) + " ") != std::string::npos)
             lines.push_back(line);
     }
     return lines;
@@ -34,10 +29,8 @@ std::vector<std::string> SimWrites(int monitor)
 {
     std::vector<std::string> writes;
     for (const std::string& line : CallsOn("KvSetFeature", monitor)) {
-        const std::string bytes = line.find("KvSetFeatureValue") != std::string::npos
-                                      ? "=" + Field(line, "value")
-                                      : Field(line, "data");
-        writes.push_back(Field(line, "feature") + " " + bytes);
+        const bool single = line.find("KvSetFeatureValue") != std::string::npos;
+        writes.push_back(Field(line, "feature") + " " + (single ? "=" + Field(line, "value") : Field(line, "data")));
     }
     return writes;
 }
@@ -56,31 +49,6 @@ std::vector<std::string> SimReads(int monitor)
     for (const std::string& line : CallsOn("KvGetFeatureArray", monitor))
         reads.push_back(Field(line, "feature"));
     return reads;
-}
-
-bool SimLoadText(const std::string& text)
-{
-    const std::string path = "coloursub_scenario.txt";
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file << text;
-        if (!file)
-            return false;
-    }
-    const bool loaded = SimRun("load " + path);
-    std::remove(path.c_str());
-    return loaded;
-}
-
-std::vector<DWORD> SimDiscover()
-{
-    CList<void*, void*> list;
-    int count = 0;
-    DeviceDiscovery::Find(FALSE, list, count);
-    std::vector<DWORD> handles;
-    for (POSITION p = list.GetHeadPosition(); p;)
-        handles.push_back(DeviceDiscovery::FromEntry(list.GetNext(p)));
-    return handles;
 }
 
 long SimValue(int monitor, const std::string& feature)

@@ -1,8 +1,10 @@
 // Every slider move and list choice goes to the monitor at once, and with
 // "Apply to the same models" to the other monitors of the model name that
-// are in the mode the dialog was opened in and allow the feature.
+// are in the opening mode and allow the feature. The current monitor's
+// reports move the controls; other monitors' reports are only freed.
 #include "ColourSubTest.h"
 
+#include "SimWrites.h"
 #include "colour/ColorTables.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
@@ -14,96 +16,55 @@ using ::testing::ElementsAre;
 namespace {
 
 using WriteTest = ColourSubTest;
+using SubReportTest = ColourSubTest;
 
-TEST_F(WriteTest, SliderMoveWritesTheCurrentMonitorOnly)
+TEST_F(WriteTest, SliderMoveWritesTheMonitorAndItsSameModelPeers)
 {
     Start(Scenario);
     Run([&](CDlgColorSub& d) {
         Press(d, IDC_SLIDER_BRIGHTNESS, VK_RIGHT);
         EXPECT_EQ(BoxText(d, IDC_EDIT_BRIGHTNESS), "61");
-        Press(d, IDC_SLIDER_SATURATION, VK_LEFT);
-        EXPECT_EQ(BoxText(d, IDC_EDIT_SATURATION), "-1");
     });
-    EXPECT_EQ(Value(1, "brightness"), 61);
-    EXPECT_EQ(Value(1, "saturation"), 49);
-    EXPECT_EQ(Value(2, "brightness"), 60);
-    EXPECT_EQ(Value(2, "saturation"), 50);
-    // An arrow key writes, and the end of the scroll that follows writes again.
-    EXPECT_THAT(Writes(1),
-                ElementsAre("0x82:0x10 3D0000", "0x82:0x10 3D0000", "0xFF00:0xB3 310000", "0xFF00:0xB3 310000"));
-    // A move does not change the page's record; Cancel and the page rely on that.
-    EXPECT_EQ(theApp.m_pCurColor->Value(ColorSlot::Brightness), 60);
-}
+    // The arrow writes, and the end of the scroll that follows writes again.
+    EXPECT_THAT(SimWrites(1), ElementsAre("0x82:0x10 3D0000", "0x82:0x10 3D0000"));
+    EXPECT_TRUE(SimWrites(2).empty());
+    EXPECT_EQ(theApp.m_pCurColor->Value(ColorSlot::Brightness), 60);   // a move is not a read
 
-TEST_F(WriteTest, SameModelsGetTheWriteInTheOpeningModeOnly)
-{
-    Start(Scenario);
-    ClickSameModels();
-    Run([&](CDlgColorSub& d) {
-        Press(d, IDC_SLIDER_BRIGHTNESS, VK_RIGHT);
-        EXPECT_EQ(Value(1, "brightness"), 61);
-        EXPECT_EQ(Value(2, "brightness"), 61);
-        EXPECT_EQ(Value(3, "brightness"), 7);    // another model
-        EXPECT_EQ(Value(4, "brightness"), 50);   // "panel-a" is another name
-
-        Sim("set 2 mode 23 quiet");
-        Press(d, IDC_SLIDER_BRIGHTNESS, VK_RIGHT);
-        EXPECT_EQ(Value(1, "brightness"), 62);
-        EXPECT_EQ(Value(2, "brightness"), 70);
-        EXPECT_EQ(Value(2, "brightness mode 22"), 61);
-        EXPECT_EQ(d.GetHandle(), Handle(1));
-    });
-}
-
-TEST_F(WriteTest, SameModelMonitorWithoutTheFeatureBitIsLeftAlone)
-{
-    Start(Scenario);
     ClickSameModels();
     theApp.m_StatusAll.m_arMonitors[1]->m_Caps.dwModeFeatures[22] &= ~static_cast<DWORD>(MF_SATURATION);
     Run([&](CDlgColorSub& d) {
-        Press(d, IDC_SLIDER_SATURATION, VK_RIGHT);
         Press(d, IDC_SLIDER_CONTRAST, VK_RIGHT);
+        Press(d, IDC_SLIDER_SATURATION, VK_RIGHT);
+        Sim("set 2 mode 23 quiet");
+        Press(d, IDC_SLIDER_HUE, VK_RIGHT);
+        EXPECT_EQ(d.GetHandle(), Handle(1));
     });
-    EXPECT_EQ(Value(1, "saturation"), 51);
-    EXPECT_EQ(Value(2, "saturation"), 50);
-    EXPECT_EQ(Value(2, "contrast"), 51);
+    EXPECT_EQ(SimValue(1, "contrast"), 51);
+    EXPECT_EQ(SimValue(2, "contrast mode 22"), 51);
+    EXPECT_EQ(SimValue(2, "saturation mode 22"), 50);  // its mask lacks the bit
+    EXPECT_EQ(SimValue(2, "hue mode 22"), 32);         // no longer in the opening mode
+    EXPECT_EQ(SimValue(3, "contrast"), 50);            // another model
+    EXPECT_EQ(SimValue(4, "contrast"), 50);            // "panel-a" is another name
 }
 
-TEST_F(WriteTest, TemperatureSliderWalksTheOfferedSteps)
+TEST_F(WriteTest, TemperatureWalksTheOfferedStepsAndPageKeysWriteAtTheEnd)
 {
     Start(Scenario);
     Run([&](CDlgColorSub& d) {
         Press(d, IDC_SLIDER_TEMPERATURE, VK_RIGHT);   // the 7th step is index 10
-        EXPECT_EQ(Value(1, "temperature"), 10);
         EXPECT_EQ(BoxText(d, IDC_EDIT_TEMPERATURE), "8500K");
-        Press(d, IDC_SLIDER_TEMPERATURE, VK_END);     // index 15, the maximum
-        EXPECT_EQ(Value(1, "temperature"), 15);
+        Press(d, IDC_SLIDER_TEMPERATURE, VK_END);     // Home and End write at the end of the scroll
         EXPECT_EQ(BoxText(d, IDC_EDIT_TEMPERATURE), "OFF");
-        Press(d, IDC_SLIDER_TEMPERATURE, VK_HOME);
-        EXPECT_EQ(Value(1, "temperature"), 1);
-        EXPECT_EQ(BoxText(d, IDC_EDIT_TEMPERATURE), "4000K");
-    });
-    // Home and End write only at the end of the scroll.
-    EXPECT_THAT(Writes(1), ElementsAre("0xFF00:0x07 0A0000", "0xFF00:0x07 0A0000", "0xFF00:0x07 0F0000",
-                                       "0xFF00:0x07 010000"));
-}
 
-// A page key moves the thumb at once, but the value goes at the end of the
-// scroll, when the key is released.
-TEST_F(WriteTest, PageKeysWriteAtTheEndOfScroll)
-{
-    Start(Scenario);
-    Run([&](CDlgColorSub& d) {
         const HWND slider = Control(d, IDC_SLIDER_BRIGHTNESS);
         ::SendMessageA(slider, WM_KEYDOWN, VK_NEXT, 0);
-        Pump();
-        EXPECT_EQ(Position(d, IDC_SLIDER_BRIGHTNESS), 80);
-        EXPECT_EQ(Value(1, "brightness"), 60);
+        EXPECT_EQ(Slider(d, IDC_SLIDER_BRIGHTNESS), 80);
+        EXPECT_EQ(SimValue(1, "brightness"), 60);
         ::SendMessageA(slider, WM_KEYUP, VK_NEXT, 0xC0000001);
-        Pump();
-        EXPECT_EQ(Value(1, "brightness"), 80);
-        EXPECT_EQ(BoxText(d, IDC_EDIT_BRIGHTNESS), "80");
+        EXPECT_EQ(SimValue(1, "brightness"), 80);
     });
+    EXPECT_THAT(SimWrites(1), ElementsAre("0xFF00:0x07 0A0000", "0xFF00:0x07 0A0000", "0xFF00:0x07 0F0000",
+                                          "0x82:0x10 500000"));
 }
 
 TEST_F(WriteTest, ListChoiceWritesItsItemData)
@@ -113,22 +74,71 @@ TEST_F(WriteTest, ListChoiceWritesItsItemData)
     Run([&](CDlgColorSub& d) {
         Choose(d, IDC_COMBO_GAMMA, "RTS");
         Choose(d, IDC_COMBO_OVERDRIVE, "Enhanced");
-        Choose(d, IDC_COMBO_NOISE_REDUCTION, "Enable");
-        Choose(d, IDC_COMBO_CONTRAST_ENHANCER, "Standard");
         Choose(d, IDC_COMBO_VELOCIS, "On");
     });
-    for (int monitor : {1, 2}) {
-        EXPECT_EQ(Value(monitor, "gamma"), 247) << monitor;
-        EXPECT_EQ(Value(monitor, "overdrive"), 2) << monitor;
-        EXPECT_EQ(Value(monitor, "noise-reduction"), 1) << monitor;
-        EXPECT_EQ(Value(monitor, "contrast-enhancer"), 1) << monitor;
-        EXPECT_EQ(Value(monitor, "velocis"), 1) << monitor;
-    }
-    EXPECT_EQ(Value(3, "gamma"), 4);
-    const std::vector<std::string> writes = Writes(1);
-    ASSERT_EQ(writes.size(), 5u);
-    EXPECT_EQ(writes[0], "0xFF00:0x66 F70000");
-    EXPECT_EQ(writes[1], "0xFF01:0x4A 020000");
+    EXPECT_THAT(SimWrites(1), ElementsAre("0xFF00:0x66 F70000", "0xFF01:0x4A 020000", "0xFF01:0xED 010000"));
+    EXPECT_EQ(SimWrites(2), SimWrites(1));
+    EXPECT_TRUE(SimWrites(3).empty());
+}
+
+TEST_F(SubReportTest, CurrentMonitorsReportsMoveTheControls)
+{
+    Start(Scenario);
+    Run([&](CDlgColorSub& d) {
+        Sim("set 1 brightness 33");
+        Sim("set 1 temperature 12");
+        Sim("set 1 gamma 247");
+        Sim("report 1 overdrive bytes 0201");   // flag 1: shown "Off", greyed
+        DeliverReports();
+        EXPECT_EQ(Slider(d, IDC_SLIDER_BRIGHTNESS), 33);
+        EXPECT_EQ(BoxText(d, IDC_EDIT_BRIGHTNESS), "33");
+        EXPECT_EQ(theApp.m_pCurColor->Value(ColorSlot::Brightness), 33);
+        EXPECT_EQ(Slider(d, IDC_SLIDER_TEMPERATURE), 7);
+        EXPECT_EQ(BoxText(d, IDC_EDIT_TEMPERATURE), "9300K");
+        EXPECT_EQ(Chosen(d, IDC_COMBO_GAMMA), "RTS");
+        EXPECT_EQ(Chosen(d, IDC_COMBO_OVERDRIVE), "Off");
+        EXPECT_FALSE(IsOn(d, IDC_COMBO_OVERDRIVE));
+
+        Sim("report 1 overdrive bytes 0202");   // flag 2: the value shown, still greyed
+        DeliverReports();
+        EXPECT_EQ(Chosen(d, IDC_COMBO_OVERDRIVE), "Enhanced");
+        EXPECT_FALSE(IsOn(d, IDC_COMBO_OVERDRIVE));
+
+        // Values no item holds: gamma keeps its choice, overdrive shows none.
+        Sim("set 1 gamma 7");
+        Sim("report 1 overdrive bytes 0500");
+        // Another monitor's report is freed, not applied.
+        Sim("set 2 brightness 10");
+        DeliverReports();
+        EXPECT_EQ(Chosen(d, IDC_COMBO_GAMMA), "RTS");
+        EXPECT_EQ(Chosen(d, IDC_COMBO_OVERDRIVE), "(none)");
+        EXPECT_TRUE(IsOn(d, IDC_COMBO_OVERDRIVE));
+        EXPECT_EQ(Slider(d, IDC_SLIDER_BRIGHTNESS), 33);
+
+        // A mode report changes the enabling, not the values shown.
+        Sim("set 1 mode 34");
+        DeliverReports();
+        EXPECT_FALSE(IsOn(d, IDC_SLIDER_SATURATION));
+        EXPECT_TRUE(IsOn(d, IDC_SLIDER_BRIGHTNESS));
+        EXPECT_EQ(BoxText(d, IDC_EDIT_BRIGHTNESS), "33");
+    });
+}
+
+TEST_F(SubReportTest, FeatureInvalidAtOpeningStaysEmpty)
+{
+    Start(Scenario);
+    Sim("fault 1 read brightness");
+    Run([&](CDlgColorSub& d) {
+        Sim("fault clear");
+        Sim("set 1 brightness 33");
+        DeliverReports();
+        EXPECT_EQ(Slider(d, IDC_SLIDER_BRIGHTNESS), 0);
+        EXPECT_EQ(BoxText(d, IDC_EDIT_BRIGHTNESS), "");
+        // A record the queue does not hold is not read.
+        HidReport stray{Handle(1), 0x82, 0x12, 5};
+        d.SendMessage(WM_HIDREPORT, 0, reinterpret_cast<LPARAM>(&stray));
+        EXPECT_EQ(BoxText(d, IDC_EDIT_CONTRAST), "50");
+    });
 }
 
 } // namespace
