@@ -4,9 +4,10 @@
 
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
-#include "tests/device/SimControl.h"
 #include "tests/shell/Scenarios.h"
 #include "tests/shell/SimTrace.h"
+
+#include <tuple>
 
 namespace {
 
@@ -85,31 +86,25 @@ TEST_F(OpeningTest, TheListOpensOnTopOfThePrimaryScreenWithItsTextsAndColours)
 
         // White text straight on black, except the list's blue lines on the standard brush.
         HDC dc = CreateCompatibleDC(nullptr);
-        const auto colours = [&](UINT message, int id) {
+        const auto paint = [&](UINT message, HWND control) {
             SetTextColor(dc, RGB(1, 2, 3));
             SetBkMode(dc, OPAQUE);
-            const HWND control = id ? GetDlgItem(dialog.m_hWnd, id) : dialog.m_hWnd;
-            return reinterpret_cast<HBRUSH>(
-                SendMessageA(dialog.m_hWnd, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+            const LRESULT brush = SendMessageA(dialog.m_hWnd, message, reinterpret_cast<WPARAM>(dc),
+                                               reinterpret_cast<LPARAM>(control));
+            return std::tuple(reinterpret_cast<HBRUSH>(brush), GetTextColor(dc), GetBkMode(dc));
         };
         const HBRUSH black = dialog.m_brBackground;
+        EXPECT_EQ(paint(WM_CTLCOLORSTATIC, GetDlgItem(dialog.m_hWnd, IDC_MONITOR_MESSAGE)),
+                  std::tuple(black, RGB(255, 255, 255), TRANSPARENT));
+        EXPECT_EQ(paint(WM_CTLCOLORDLG, dialog.m_hWnd), std::tuple(black, RGB(255, 255, 255), TRANSPARENT));
+        const auto [listBrush, listText, listMode] = paint(WM_CTLCOLORLISTBOX, GetDlgItem(dialog.m_hWnd, IDC_MONITOR_LIST));
+        EXPECT_NE(listBrush, black);
+        EXPECT_EQ(listText, 0xFF0000u);
+        EXPECT_EQ(listMode, OPAQUE);
+        DeleteDC(dc);
         LOGBRUSH logBrush{};
         ASSERT_TRUE(GetObjectA(black, sizeof logBrush, &logBrush));
-        EXPECT_EQ(logBrush.lbStyle, static_cast<UINT>(BS_SOLID));
         EXPECT_EQ(logBrush.lbColor, RGB(0, 0, 0));
-        for (const auto& [message, id] : {std::pair<UINT, int>{WM_CTLCOLORSTATIC, IDC_MONITOR_MESSAGE},
-                                          {WM_CTLCOLORSTATIC, IDC_MONITOR_HEADER}, {WM_CTLCOLORDLG, 0}}) {
-            EXPECT_EQ(colours(message, id), black);
-            EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 255));
-            EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-        }
-        const HBRUSH listBrush = colours(WM_CTLCOLORLISTBOX, IDC_MONITOR_LIST);
-        EXPECT_NE(listBrush, black);
-        EXPECT_NE(listBrush, nullptr);
-        EXPECT_EQ(GetTextColor(dc), 0xFF0000u);
-        EXPECT_EQ(GetBkMode(dc), OPAQUE);
-        DeleteDC(dc);
-
         for (const CButtonEx* button : {&dialog.m_btnOK, &dialog.m_btnCancel}) {
             EXPECT_EQ(button->GetFaceColor(), RGB(0, 0, 0));
             EXPECT_EQ(button->GetTextColor(), RGB(255, 255, 255));
@@ -160,36 +155,6 @@ TEST_F(OpeningTest, EachKnownMonitorHasItsNumberedLine)
                                  "3)    Monitor1234-2/  LONGMODEL27/  B0000002",
                                  "4)    Monitor1     /  SIM-32U    /  C0000003",
                                  "5)    Monitor123456-2/  LONGER-MODEL-270/  E0000005"}));
-}
-
-// Every discovered monitor that carries the supported flag, listed or not;
-// a monitor whose capabilities cannot be read is none.
-TEST_F(OpeningTest, TheTargetsAreTheSupportedDevicesInDiscoveryOrder)
-{
-    LoadScenario(Scenarios::With("monitor 1 tall T0000001\n"
-                                 "monitor 2 alien X0000002\n"
-                                 "monitor 3 wide W0000003\n"
-                                 "monitor 4 wide W0000004\n"
-                                 "monitor 5 wide W0000005\n"
-                                 "set 3 assoc-invalid 1\n")
-                     .c_str());
-    StartOk();
-    ASSERT_EQ(ListedSerials(), (Lines{"T0000001", "W0000004", "W0000005"}));
-    ASSERT_TRUE(SimRun("fault 5 read capabilities"));
-    std::vector<DWORD> targets;
-    View started;
-    RunDialog([&](CDlgMonitor& dialog) {
-        EXPECT_EQ(dialog.m_nTargets, 3);
-        POSITION pos = dialog.m_listTargets.GetHeadPosition();
-        while (pos)
-            targets.push_back(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(dialog.m_listTargets.GetNext(pos))));
-        Click(dialog, IDOK);
-        started = Look(dialog);
-        Click(dialog, IDCANCEL);
-    });
-    ASSERT_TRUE(SimRun("fault clear"));
-    EXPECT_EQ(targets, (std::vector<DWORD>{HandleOf(1), HandleOf(3), HandleOf(4)}));
-    EXPECT_EQ(started.message, Start(3));
 }
 
 TEST_F(OpeningTest, OnlyTheFirstThreeStepsGetTheirOwnOrdinal)
