@@ -53,7 +53,13 @@ TEST_F(WizardTest, OneMonitorIsBoundAndTheProgramComesUpOnIt)
 
     std::vector<View> views;
     std::vector<std::vector<int>> menus;
+    int opened = 0;
     OpenFromTray([&](CDlgMonitor& dialog) {
+        if (++opened > 1)
+            return Click(dialog, IDCANCEL);
+        // The command again while the list is open opens no second one.
+        SendMessageA(MainHandle(), WM_COMMAND, ID_TRAY_MONITOR_LIST, 0);
+        EXPECT_EQ(theApp.m_hWndMonitorList, dialog.m_hWnd);
         for (int click = 0; click < 4; ++click) {
             views.push_back(Look(dialog));
             menus.push_back(Menus({1}));
@@ -61,6 +67,7 @@ TEST_F(WizardTest, OneMonitorIsBoundAndTheProgramComesUpOnIt)
             Click(dialog, IDOK);
         }
     });
+    EXPECT_EQ(opened, 1);
     ASSERT_EQ(views.size(), 4u);
     EXPECT_TRUE(views[0].lines.empty());
     EXPECT_TRUE(views[0].okEnabled);
