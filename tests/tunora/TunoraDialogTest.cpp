@@ -97,29 +97,16 @@ TEST_F(TunoraOpeningTest, ShowsTheMonitorsFunctionsAndCommitsOnOk)
     EXPECT_EQ(theApp.m_hWndReport.load(), Page().m_hWnd);
 }
 
-TEST_F(TunoraOpeningTest, GlintaraLabelsFollowTheColourMode)
+TEST_F(TunoraOpeningTest, ModeWithoutGlintaraLevelsGivesAnEmptyUsableList)
 {
     Start(FunctionsScenario);
-    Sim("set 1 mode 44 quiet");
-    RunDialog([&](CDlgColTunoraFunctions& dialog) {
-        EXPECT_EQ(Texts(dialog, IDC_COMBO_GLINTARA),
-                  (std::vector<std::string>{"Off", "RTS (Low)", "RTS (Medium)", "RTS (High) / FPS (Low)",
-                                            "FPS (Medium)", "FPS (High)"}));
-        Click(dialog, IDOK);
-    });
-
-    // A mode without Glintara levels: an empty list, usable all the same.
     Sim("set 1 mode 40 quiet");
     RunDialog([&](CDlgColTunoraFunctions& dialog) {
         EXPECT_TRUE(Texts(dialog, IDC_COMBO_GLINTARA).empty());
         EXPECT_TRUE(Usable(dialog, IDC_COMBO_GLINTARA));
         EXPECT_FALSE(Usable(dialog, IDC_COMBO_SENSORA)) << "not in the mode's mask";
-        EXPECT_FALSE(Usable(dialog, IDC_COMBO_CRISORA));
         Click(dialog, IDOK);
     });
-    EXPECT_EQ(CDlgColTunoraFunctions::GlintaraRowOf(45), 1);
-    EXPECT_EQ(CDlgColTunoraFunctions::GlintaraRowOf(46), 0);
-    EXPECT_EQ(CDlgColTunoraFunctions::GlintaraRowOf(24), -1);
 }
 
 TEST_F(TunoraOpeningTest, EnhancersWaitForCrisoraAndTheTextFlag)
@@ -222,6 +209,21 @@ TEST_F(TunoraChangeTest, CancelPutsEveryMonitorBack)
     EXPECT_EQ(theApp.m_pCurColor->Value(ColorSlot::Crisora), 3);
 }
 
+TEST_F(TunoraChangeTest, CancelLeavesAMonitorWhoseStateWasNeverRead)
+{
+    Start(FunctionsScenario);
+    ClickSameModels();
+    Sim("fault 2 read mode times 1");   // silent while the dialog opens
+    RunDialog([&](CDlgColTunoraFunctions& dialog) {
+        Choose(dialog, IDC_COMBO_GLINTARA, 5);
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(Stored(1, FEATURE_GLINTARA), 2);
+    EXPECT_EQ(Stored(2, FEATURE_GLINTARA), 5) << "it followed the change but has nothing saved to go back to";
+    EXPECT_EQ(WritesTo(2, "0xFF01:0xA0"), 0);
+    EXPECT_EQ(WritesTo(2, "0xFF01:0xA9"), 0);
+}
+
 TEST_F(TunoraChangeTest, ResetSendsTheCommandAndReportsRefill)
 {
     Start(FunctionsScenario);
@@ -241,21 +243,6 @@ TEST_F(TunoraChangeTest, ResetSendsTheCommandAndReportsRefill)
     EXPECT_TRUE(m_messages.empty()) << "Reset asks nothing";
     EXPECT_EQ(Stored(1, FEATURE_GLINTARA), 2);
     EXPECT_EQ(Stored(2, FEATURE_GLINTARA), 2);
-}
-
-TEST_F(TunoraChangeTest, SameModelsOffTouchesNoOtherMonitor)
-{
-    Start(FunctionsScenario);
-    RunDialog([&](CDlgColTunoraFunctions& dialog) {
-        Choose(dialog, IDC_COMBO_GLINTARA, 1);
-        Click(dialog, IDC_BTN_RESET);
-        DeliverReports();
-        Click(dialog, IDCANCEL);
-    });
-    for (int monitor : {2, 3, 4}) {
-        EXPECT_TRUE(Trace({"KvSetFeature", "monitor=" + std::to_string(monitor) + " "}).empty()) << monitor;
-        EXPECT_TRUE(Trace({"KvGetFeatureArray", "monitor=" + std::to_string(monitor) + " "}).empty()) << monitor;
-    }
 }
 
 TEST_F(TunoraEndingTest, ClosedFromOutsideLeavesThePageBusy)
