@@ -1,6 +1,7 @@
 #include "colour/CDlgColTunoraFunctions.h"
 
 #include "colour/ColorTables.h"
+#include "colour/SameModelWalk.h"
 #include "device/MonitorFeatures.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
@@ -423,28 +424,14 @@ void CDlgColTunoraFunctions::CopyStateToMonitor(CMonitorStatus& monitor, const C
     }
 }
 
-// The frame of every same-model step: each other answering monitor of the
-// current one's model name, with the mode it is in now; the channel ends on
-// the current monitor again. The snapshot's mode decides who takes part, so
-// without a snapshot nobody does.
-void CDlgColTunoraFunctions::WalkSameModels(const SameModelStep& step)
+// Every same-model step walks the other answering monitors of the current
+// one's model name. The snapshot's mode decides who takes part, so without
+// a snapshot nobody does.
+void CDlgColTunoraFunctions::WalkSameModels(const SameModelWalk::Step& step)
 {
     if (theApp.m_bApplySameModels != 1 || !m_bSnapshotTaken || !ValidOf(m_savedColor, ColorSlot::Mode))
         return;
-    CMonitorStatusAll& all = theApp.m_StatusAll;
-    CMonitorStatus* current = all.GetCurrent();
-    if (!current)
-        return;
-    for (int i = 0; i < all.m_arMonitors.GetSize(); ++i) {
-        CMonitorStatus* monitor = all.m_arMonitors[i];
-        if (!monitor || monitor == current || monitor->m_strModelName != current->m_strModelName)
-            continue;
-        SetHandle(monitor->m_hDevice);
-        BYTE mode[FeatureValueSize] = {};
-        if (GetFeature(mode, FeatureValueSize, FEATURE_COLOR_MODE))
-            step(*monitor, static_cast<short>(Word(mode)));
-    }
-    SetHandle(current->m_hDevice);
+    SameModelWalk(theApp.m_StatusAll, *this).ForEach(step);
 }
 
 bool CDlgColTunoraFunctions::WasSynced(const CMonitorStatus& monitor) const
@@ -459,11 +446,11 @@ bool CDlgColTunoraFunctions::WasSynced(const CMonitorStatus& monitor) const
 void CDlgColTunoraFunctions::SyncSameModels()
 {
     CWaitCursor wait;
-    const short savedMode = static_cast<short>(ValueOf(m_savedColor, ColorSlot::Mode));
-    WalkSameModels([&](CMonitorStatus& monitor, short) {
+    const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
+    WalkSameModels([&](CMonitorStatus& monitor, WORD) {
         ReadTunoraState(monitor.m_Color);
         m_syncedDevices.push_back(monitor.m_hDevice);
-        if (static_cast<short>(ValueOf(monitor.m_Color, ColorSlot::Mode)) == savedMode)
+        if (ValueOf(monitor.m_Color, ColorSlot::Mode) == savedMode)
             CopyStateToMonitor(monitor, m_savedColor, false);
     });
 }
@@ -471,8 +458,8 @@ void CDlgColTunoraFunctions::SyncSameModels()
 void CDlgColTunoraFunctions::SetFeatureOnSameModels(DWORD bit, const BYTE* buffer, short length, BYTE usage,
                                                     WORD usagePage)
 {
-    const short savedMode = static_cast<short>(ValueOf(m_savedColor, ColorSlot::Mode));
-    WalkSameModels([&](CMonitorStatus& monitor, short mode) {
+    const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
+    WalkSameModels([&](CMonitorStatus& monitor, WORD mode) {
         if (mode == savedMode && (ModeFeatureMask(monitor.m_Caps.dwModeFeatures, mode) & bit))
             SetFeature(buffer, length, usage, usagePage);
     });
@@ -480,8 +467,8 @@ void CDlgColTunoraFunctions::SetFeatureOnSameModels(DWORD bit, const BYTE* buffe
 
 void CDlgColTunoraFunctions::ResetSameModels()
 {
-    const short savedMode = static_cast<short>(ValueOf(m_savedColor, ColorSlot::Mode));
-    WalkSameModels([&](CMonitorStatus&, short mode) {
+    const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
+    WalkSameModels([&](CMonitorStatus&, WORD mode) {
         const BYTE command = ResetTunoraFunctions;
         if (mode == savedMode)
             SetFeature(&command, 1, FEATURE_RESET);
@@ -490,8 +477,8 @@ void CDlgColTunoraFunctions::ResetSameModels()
 
 void CDlgColTunoraFunctions::CommitSameModels()
 {
-    const short savedMode = static_cast<short>(ValueOf(m_savedColor, ColorSlot::Mode));
-    WalkSameModels([&](CMonitorStatus&, short mode) {
+    const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
+    WalkSameModels([&](CMonitorStatus&, WORD mode) {
         const BYTE commit[FeatureValueSize] = {};
         if (mode == savedMode)
             SetFeature(commit, FeatureValueSize, FEATURE_COMMIT);
@@ -503,8 +490,8 @@ void CDlgColTunoraFunctions::CommitSameModels()
 void CDlgColTunoraFunctions::RestoreSameModels()
 {
     CWaitCursor wait;
-    const short savedMode = static_cast<short>(ValueOf(m_savedColor, ColorSlot::Mode));
-    WalkSameModels([&](CMonitorStatus& monitor, short mode) {
+    const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
+    WalkSameModels([&](CMonitorStatus& monitor, WORD mode) {
         if (mode != savedMode || !WasSynced(monitor))
             return;
         CopyStateToMonitor(monitor, monitor.m_Color, true);

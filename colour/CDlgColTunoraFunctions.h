@@ -6,12 +6,12 @@
 // opened, Reset asks the monitor for its defaults. While open the dialog
 // receives the monitor's reports and closes itself when the monitor stops
 // permitting adjustment.
+#include "colour/SameModelWalk.h"
 #include "controls/CButtonEx.h"
 #include "device/CHIDMonitor.h"
 #include "device/CMonitorColor.h"
 #include "framework/Afx.h"
 
-#include <functional>
 #include <vector>
 
 class CMonitorStatus;
@@ -78,8 +78,6 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
 
 private:
-    using SameModelStep = std::function<void(CMonitorStatus& monitor, short mode)>;
-
     CMonitorColor& Current();
     DWORD CurrentMaskOf(short mode) const;
     void OnFunctionChanged(CComboBox& combo, const FeatureAddress& feature, DWORD bit);
@@ -87,7 +85,7 @@ private:
     void OnHidReport(LPARAM lParam);
     void OnFunctionReport(ColorSlot slot, WORD value);
     void ShowTextEnhancer(const CMonitorColor& state, short crisora);
-    void WalkSameModels(const SameModelStep& step);
+    void WalkSameModels(const SameModelWalk::Step& step);
     bool WasSynced(const CMonitorStatus& monitor) const;
     void AlignBrush(CDC* pDC, CWnd* pWnd);
 
