@@ -25,17 +25,17 @@ protected:
         Sim("trace clear");
     }
 
-    static HWND Applications() { return AutoItem(IDC_COMBO_APPLICATION); }
-    static HWND Modes() { return AutoItem(IDC_COMBO_APPLICATION_MODE); }
-    static HWND Defaults() { return AutoItem(IDC_COMBO_DEFAULT_MODE); }
+    static CComboBox& Applications() { return g_comboApplication; }
+    static CComboBox& Modes() { return g_comboColorMode; }
+    static CComboBox& Defaults() { return AutoPage().m_comboDefaultMode; }
 
     static void SelectApplication(const std::string& prefix)
     {
         const int item = IndexOfText(Applications(), prefix);
         ASSERT_GE(item, 0) << prefix;
-        Pick(Applications(), IDC_COMBO_APPLICATION, item);
+        Pick(Applications(), item);
     }
-    static void PickMode(int mode) { PickData(Modes(), IDC_COMBO_APPLICATION_MODE, mode); }
+    static void PickMode(int mode) { PickData(Modes(), mode); }
     static bool HasKey(const char* name) { return KeyExists(SettingsLayout::TonalisKey(name)); }
     static std::string StoredDescription(const char* name)
     {
@@ -138,7 +138,7 @@ TEST_F(AutoColorPageTest, TheModeListsFollowTheMonitors)
 
 TEST_F(AutoColorPageTest, PickingTheDefaultModeStoresItOnly)
 {
-    PickData(Defaults(), IDC_COMBO_DEFAULT_MODE, 41);
+    PickData(Defaults(), 41);
     DWORD stored = 0;
     ASSERT_TRUE(ReadDword(RegKeyRoot, RegValueDefMode, &stored));
     EXPECT_EQ(stored, 41u);

@@ -187,60 +187,58 @@ void AutoPageTest::ReloadRegistrations()
     AutoPage().SendMessage(UM_MONITORS_CHANGED, 0, 0);
 }
 
-std::vector<std::string> AutoPageTest::Texts(HWND combo)
+std::vector<std::string> AutoPageTest::Texts(const CComboBox& combo)
 {
     std::vector<std::string> texts;
-    const int count = static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::string text(static_cast<size_t>(::SendMessageA(combo, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
-        ::SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(text.size() - 1);
-        texts.push_back(text);
+    for (int i = 0; i < combo.GetCount(); ++i) {
+        CString text;
+        combo.GetLBText(i, text);
+        texts.push_back(text.GetString());
     }
     return texts;
 }
 
-std::vector<int> AutoPageTest::Data(HWND combo)
+std::vector<int> AutoPageTest::Data(const CComboBox& combo)
 {
     std::vector<int> data;
-    const int count = static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i)
-        data.push_back(static_cast<int>(::SendMessageA(combo, CB_GETITEMDATA, i, 0)));
+    for (int i = 0; i < combo.GetCount(); ++i)
+        data.push_back(static_cast<int>(combo.GetItemData(i)));
     return data;
 }
 
-int AutoPageTest::SelectedData(HWND combo)
+int AutoPageTest::SelectedData(const CComboBox& combo)
 {
-    const LRESULT item = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    return item == CB_ERR ? -1 : static_cast<int>(::SendMessageA(combo, CB_GETITEMDATA, item, 0));
+    const int item = combo.GetCurSel();
+    return item < 0 ? -1 : static_cast<int>(combo.GetItemData(item));
 }
 
-std::string AutoPageTest::SelectedText(HWND combo)
+std::string AutoPageTest::SelectedText(const CComboBox& combo)
 {
-    const LRESULT item = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    return item == CB_ERR ? std::string() : Texts(combo)[static_cast<size_t>(item)];
+    const int item = combo.GetCurSel();
+    return item < 0 ? std::string() : Texts(combo)[static_cast<size_t>(item)];
 }
 
-void AutoPageTest::Pick(HWND combo, int id, int item)
+void AutoPageTest::Pick(CComboBox& combo, int item)
 {
-    ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    combo.SetCurSel(item);
+    ::SendMessageA(::GetParent(combo.m_hWnd), WM_COMMAND, MAKEWPARAM(combo.GetDlgCtrlID(), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo.m_hWnd));
     Pump();
 }
 
-void AutoPageTest::PickData(HWND combo, int id, int data)
+void AutoPageTest::PickData(CComboBox& combo, int data)
 {
     const std::vector<int> all = Data(combo);
     for (size_t i = 0; i < all.size(); ++i) {
         if (all[i] == data) {
-            Pick(combo, id, static_cast<int>(i));
+            Pick(combo, static_cast<int>(i));
             return;
         }
     }
     ADD_FAILURE() << "no item with data " << data;
 }
 
-int AutoPageTest::IndexOfText(HWND combo, const std::string& prefix)
+int AutoPageTest::IndexOfText(const CComboBox& combo, const std::string& prefix)
 {
     const std::vector<std::string> texts = Texts(combo);
     for (size_t i = 0; i < texts.size(); ++i) {

@@ -53,14 +53,15 @@ protected:
     // Reloads the registered applications as a monitor change does.
     static void ReloadRegistrations();
 
-    // Combo boxes.
-    static std::vector<std::string> Texts(HWND combo);
-    static std::vector<int> Data(HWND combo);
-    static int SelectedData(HWND combo);
-    static std::string SelectedText(HWND combo);
-    static void Pick(HWND combo, int id, int item);
-    static void PickData(HWND combo, int id, int data);
-    static int IndexOfText(HWND combo, const std::string& prefix);
+    // Combo boxes, through the pages' own objects.
+    static std::vector<std::string> Texts(const CComboBox& combo);
+    static std::vector<int> Data(const CComboBox& combo);
+    static int SelectedData(const CComboBox& combo);
+    static std::string SelectedText(const CComboBox& combo);
+    // As the user picks: the selection, then the list's notification.
+    static void Pick(CComboBox& combo, int item);
+    static void PickData(CComboBox& combo, int data);
+    static int IndexOfText(const CComboBox& combo, const std::string& prefix);
     static void Click(HWND button);
 
     // Mode writes to the colour-mode feature since the trace was cleared.

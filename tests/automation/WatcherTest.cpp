@@ -17,7 +17,7 @@ protected:
         Start();   // monitors 1 and 2 in mode 22, monitor 3 in mode 23
         Main().HideSettingWindow();
         StartApps();
-        RecreateAutoPage();
+        ReloadRegistrations();   // the lists as the cleared registry has them
         Sim("trace clear");
     }
 
@@ -44,8 +44,8 @@ TEST_F(WatcherTest, AnApplicationInFrontGetsItsRegisteredModeOnEveryMonitor)
     EXPECT_EQ(CurrentApplication(), "ARCADE");
     EXPECT_EQ(theApp.m_pCurColor->Value(ColorSlot::Mode), 33) << "the record holds the mode written last";
     // The editor shows the application in front and its registered mode.
-    EXPECT_EQ(SelectedText(AutoItem(IDC_COMBO_APPLICATION)), "ARCADE (Arcade Test Game)");
-    EXPECT_EQ(SelectedData(AutoItem(IDC_COMBO_APPLICATION_MODE)), 33);
+    EXPECT_EQ(SelectedText(g_comboApplication), "ARCADE (Arcade Test Game)");
+    EXPECT_EQ(SelectedData(g_comboColorMode), 33);
 }
 
 TEST_F(WatcherTest, TheSameWindowIsEvaluatedOnceUntilItStandsOnAnotherScreen)
@@ -136,7 +136,7 @@ TEST_F(WatcherTest, TheShellCountsOnlyWithFolderAndPictureViewerWindows)
 
 TEST_F(WatcherTest, TheDefaultModeNotChangeWritesNothing)
 {
-    ASSERT_EQ(SelectedData(AutoItem(IDC_COMBO_DEFAULT_MODE)), 47);
+    ASSERT_EQ(SelectedData(AutoPage().m_comboDefaultMode), 47);
     TickWith(Plain().Window("PlainMain"));
     EXPECT_EQ(CurrentApplication(), "PLAINAPP");
     EXPECT_TRUE(ModeWrites().empty());
