@@ -9,6 +9,7 @@
 #include "shell/PageKeyboard.h"
 
 #include <cstring>
+#include <utility>
 
 CComboBox g_comboApplication;
 CComboBox g_comboColorMode;
@@ -69,24 +70,14 @@ BOOL CDlgTonalis::OnInitDialog()
     CDialog::OnInitDialog();
     m_sizeBackground =
         theApp.LoadDpiBitmapBrush(m_hWnd, &m_brBackground, IDB_BACK_AUTO_COLOR, IDB_BACK_AUTO_COLOR_LARGE);
-    for (CButtonEx* button : {&m_btnRegister, &m_btnDelete}) {
-        button->Attach(button == &m_btnRegister ? IDC_BTN_REGISTER : IDC_BTN_DELETE, this);
-        button->SetFaceColor(Black);
-        button->SetTextColor(White);
-    }
-
-    DWORD modeChange = 0;
-    if (!ReadDword(RegValueModeChange, &modeChange, RegKeyRoot)) {
-        m_checkAutoColor.SetCheck(BST_CHECKED);
-        OnBnClickedActivateAutoColor();
-    } else {
-        m_checkAutoColor.SetCheck(modeChange != 0 ? BST_CHECKED : BST_UNCHECKED);
-    }
+    AttachButtons();
+    LoadAutoColorSwitch();
 
     m_hLastForeground = nullptr;
     m_strShownApplication.Empty();
     m_bPageVisible = FALSE;   // the template makes the page hidden
     FreeRegisteredApplications();
+    delete m_pRegisteredList;
     m_pRegisteredList = new CPtrList(10);
     LoadRegisteredApplications();
     FillRegisteredApplications();
@@ -96,6 +87,28 @@ BOOL CDlgTonalis::OnInitDialog()
     m_nTimerId = SetTimer(IDT_FOREGROUND_WATCH, WatchPeriodMs);
     UpdateControlStates();
     return TRUE;
+}
+
+void CDlgTonalis::AttachButtons()
+{
+    const std::pair<CButtonEx*, UINT> buttons[] = {{&m_btnRegister, IDC_BTN_REGISTER}, {&m_btnDelete, IDC_BTN_DELETE}};
+    for (const auto& [button, id] : buttons) {
+        button->Attach(id, this);
+        button->SetFaceColor(Black);
+        button->SetTextColor(White);
+    }
+}
+
+// A first start switches automatic switching on, and stores that.
+void CDlgTonalis::LoadAutoColorSwitch()
+{
+    DWORD modeChange = 0;
+    if (!ReadDword(RegValueModeChange, &modeChange, RegKeyRoot)) {
+        m_checkAutoColor.SetCheck(BST_CHECKED);
+        OnBnClickedActivateAutoColor();
+    } else {
+        m_checkAutoColor.SetCheck(modeChange != 0 ? BST_CHECKED : BST_UNCHECKED);
+    }
 }
 
 // Enter and Esc do not close a page.

@@ -84,6 +84,9 @@ protected:
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
 private:
+    void AttachButtons();
+    void LoadAutoColorSwitch();
+
     // The watcher.
     bool IsWatching() const;
     void WatchForeground();

@@ -39,7 +39,7 @@ void CDlgTonalis::OnTimer(UINT_PTR nIDEvent)
 // watcher work: the user may be setting up the very window in front.
 bool CDlgTonalis::IsWatching() const
 {
-    if (!IsAutoColorOn())
+    if (!m_pRegisteredList || !IsAutoColorOn())
         return false;
     return !(theApp.m_bSettingShown == TRUE && !m_bPageVisible);
 }

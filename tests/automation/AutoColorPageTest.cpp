@@ -112,6 +112,7 @@ TEST_F(AutoColorPageTest, RegisteredAndRunningApplicationsAreListed)
 
     SelectApplication("GAME");
     EXPECT_EQ(SelectedData(Modes()), 33);
+    EXPECT_EQ(MonitorModes({1, 2, 3}), (std::vector<int>{33, 33, 33})) << "applied when selected";
     SelectApplication("WILD");
     EXPECT_EQ(SelectedData(Modes()), -1) << "a stored mode no monitor offers";
 }
@@ -224,6 +225,7 @@ TEST_F(AutoColorPageTest, HidingThePageOffersAnUnsavedModeToo)
     ASSERT_TRUE(ReadDword(SettingsLayout::TonalisKey("ARCADE"), RegValueMode, &mode));
     EXPECT_EQ(mode, 40u);
     ShowAutoColorTab();
+    EXPECT_EQ(SelectedData(Modes()), 40) << "shown again with its saved mode";
     ShowTab(1);
     EXPECT_EQ(m_boxTexts.size(), 1u) << "a saved mode is asked about no more";
 }

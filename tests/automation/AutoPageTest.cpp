@@ -118,18 +118,22 @@ void AutoPageTest::HoldWatchTimer()
     ::KillTimer(AutoPage().m_hWnd, IDT_FOREGROUND_WATCH);
 }
 
-void AutoPageTest::RecreateAutoPage()
+void AutoPageTest::RecreatePage(CDialog& page, UINT templateId)
 {
-    CDlgTonalis& page = AutoPage();
     CRect rect;
     page.GetWindowRect(&rect);
     Main().m_tab.ScreenToClient(&rect);
-    g_comboColorMode.SetCurSel(-1);   // no unsaved mode to ask about on the way
     page.DestroyWindow();
-    ASSERT_TRUE(page.Create(IDD_AUTO_COLOR, &Main().m_tab));
+    ASSERT_TRUE(page.Create(templateId, &Main().m_tab));
     page.MoveWindow(&rect, FALSE);
-    HoldWatchTimer();
     Pump();
+}
+
+void AutoPageTest::RecreateAutoPage()
+{
+    g_comboColorMode.SetCurSel(-1);   // no unsaved mode to ask about on the way
+    RecreatePage(AutoPage(), IDD_AUTO_COLOR);
+    HoldWatchTimer();
 }
 
 void AutoPageTest::ShowAutoColorTab()

@@ -39,8 +39,9 @@ protected:
     // page then handles what the tick posted.
     void TickWith(HWND window, bool pump = true);
     void HoldWatchTimer();
-    // The page's initialisation once more, as at program start (after the
+    // A page's initialisation once more, as at program start (after the
     // test prepared the registry).
+    static void RecreatePage(CDialog& page, UINT templateId);
     void RecreateAutoPage();
     void ShowAutoColorTab();
     void SetAutoColor(bool on);

@@ -304,6 +304,20 @@ TEST_F(HotKeyPageTest, ApplyToTheSameModelsIsAskedAndStored)
     EXPECT_EQ(StoredSameModels(), 0u);
 }
 
+TEST_F(HotKeyPageTest, TheSameModelsBoxStartsAsStored)
+{
+    Open();
+    for (DWORD stored : {1u, 0u}) {
+        WriteDword(RegKeyHotKey, RegValueMultiControl, stored);
+        RecreatePage(HotKeyPage(), IDD_HOT_KEY);
+        EXPECT_EQ(SameModelsTicked(), stored == 1) << stored;
+    }
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, RegKeyHotKey, RegValueMultiControl);
+    RecreatePage(HotKeyPage(), IDD_HOT_KEY);
+    EXPECT_FALSE(SameModelsTicked()) << "missing: off";
+    ShowTab(HotKeyTab);
+}
+
 TEST_F(HotKeyPageTest, AnotherMonitorPickedCopiesToTheSameModelCodeFirst)
 {
     Open(TypesScenario);
