@@ -5,7 +5,6 @@
 #include "device/SettingsLayout.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
-#include "shell/Messages.h"
 
 namespace {
 
@@ -210,13 +209,6 @@ TEST_F(WatcherTest, WorksWhileTheSettingsWindowIsHiddenOrShowsTheAutoColorPage)
     SetAutoColor(true);
     TickWith(Plain().Window("PlainMain"));
     EXPECT_TRUE(ModeWrites().empty());
-}
-
-TEST_F(WatcherTest, ATimerOfAnotherIdDoesNothing)
-{
-    m_foreground = Arcade().Window("ArcadeMain");
-    AutoPage().SendMessage(WM_TIMER, IDT_FOREGROUND_WATCH + 1, 0);
-    EXPECT_EQ(AutoPage().m_hLastForeground, nullptr);
 }
 
 } // namespace
