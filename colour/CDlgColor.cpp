@@ -1,5 +1,7 @@
 #include "colour/CDlgColor.h"
 
+#include "colour/CDlgColTunoraFunctions.h"
+#include "colour/CDlgColorSub.h"
 #include "colour/ColorTables.h"
 #include "device/MonitorFeatures.h"
 #include "device/SettingsLayout.h"
@@ -33,6 +35,10 @@ BEGIN_MESSAGE_MAP(CDlgColor, CDialog)
     ON_WM_CTLCOLOR()
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_CHECK_SAME_MODELS_COLOR, &CDlgColor::OnBnClickedApplySameModels)
+    ON_BN_CLICKED(IDC_BTN_COLOR, &CDlgColor::OnBnClickedColor)
+    ON_BN_CLICKED(IDC_BTN_TUNORA, &CDlgColor::OnBnClickedTunoraFunctions)
+    ON_BN_CLICKED(IDC_BTN_IMPORT, &CDlgColor::OnBnClickedImport)
+    ON_BN_CLICKED(IDC_BTN_EXPORT, &CDlgColor::OnBnClickedExport)
 END_MESSAGE_MAP()
 
 CDlgColor::CDlgColor(CWnd* pParent)
@@ -340,6 +346,29 @@ LRESULT CDlgColor::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     else if (message == WM_HIDREPORT)
         OnHidReport(lParam);
     return CDialog::WindowProc(message, wParam, lParam);
+}
+
+// Both colour dialogs run the same way: the page gives up the reports while
+// one is open, and takes them back unless it was ended from outside.
+template <typename SubDialog>
+void CDlgColor::RunSubDialog()
+{
+    BeginSubDialog();
+    SubDialog dialog;
+    if (dialog.DoModal() == SubDialogClosedFromOutside)
+        return;   // the rebuild clears the busy flag; showing the page takes the reports back
+    EndSubDialog();
+    m_btnColor.SetFocus();
+}
+
+void CDlgColor::OnBnClickedColor()
+{
+    RunSubDialog<CDlgColorSub>();
+}
+
+void CDlgColor::OnBnClickedTunoraFunctions()
+{
+    RunSubDialog<CDlgColTunoraFunctions>();
 }
 
 void CDlgColor::BeginSubDialog()

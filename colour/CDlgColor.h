@@ -10,6 +10,9 @@
 #include "device/CRegistry.h"
 #include "framework/Afx.h"
 
+class CMonitorStatus;
+struct ColorDataRecord;
+
 class CDlgColor : public CDialog, public CHIDMonitor, private CRegistry
 {
 public:
@@ -26,6 +29,12 @@ public:
     void PollDevice();
     void BeginSubDialog();
     void EndSubDialog();
+    // Colour-data files: the file dialogs' folder, extension and filter;
+    // a record written to the monitor the channel points at; the product
+    // name of a registry key path.
+    void PrepareFileDialog();
+    bool ApplyColorData(CMonitorStatus& target, const ColorDataRecord& record);
+    static void ProductNameFromKey(CString& text);
 
     CButtonEx m_btnColor;
     CButtonEx m_btnImport;
@@ -58,8 +67,14 @@ protected:
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnTimer(UINT_PTR nIDEvent);
     void OnBnClickedApplySameModels();
+    void OnBnClickedColor();
+    void OnBnClickedTunoraFunctions();
+    void OnBnClickedImport();
+    void OnBnClickedExport();
 
 private:
+    template <typename SubDialog>
+    void RunSubDialog();
     void OnPageRefresh();
     void OnHidReport(LPARAM lParam);
     void SelectModeInList();

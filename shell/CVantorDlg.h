@@ -95,6 +95,7 @@ protected:
     void OnDestroy();
     void OnMenuExit();
     void OnMenuSetting();
+    void OnMenuMonitorList();
     void OnTimer(UINT_PTR nIDEvent);
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnClose();
