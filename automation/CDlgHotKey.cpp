@@ -1,6 +1,6 @@
 #include "automation/CDlgHotKey.h"
 
-#include "automation/PageBackground.h"
+#include "controls/PageBackground.h"
 #include "device/SettingsLayout.h"
 #include "res/resource.h"
 #include "shell/CDlgMessage.h"

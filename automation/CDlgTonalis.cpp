@@ -1,6 +1,6 @@
 #include "automation/CDlgTonalis.h"
 
-#include "automation/PageBackground.h"
+#include "controls/PageBackground.h"
 #include "colour/ColorTables.h"
 #include "device/SettingsLayout.h"
 #include "res/resource.h"
@@ -18,7 +18,6 @@ namespace {
 
 constexpr UINT WatchPeriodMs = 100;
 constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF Black = RGB(0, 0, 0);
 
 } // namespace
 
@@ -91,12 +90,7 @@ BOOL CDlgTonalis::OnInitDialog()
 
 void CDlgTonalis::AttachButtons()
 {
-    const std::pair<CButtonEx*, UINT> buttons[] = {{&m_btnRegister, IDC_BTN_REGISTER}, {&m_btnDelete, IDC_BTN_DELETE}};
-    for (const auto& [button, id] : buttons) {
-        button->Attach(id, this);
-        button->SetFaceColor(Black);
-        button->SetTextColor(White);
-    }
+    AttachSkinnedButtons(this, {{&m_btnRegister, IDC_BTN_REGISTER}, {&m_btnDelete, IDC_BTN_DELETE}});
 }
 
 // A first start switches automatic switching on, and stores that.

@@ -1,5 +1,6 @@
 #include "colour/CDlgColTunoraFunctions.h"
 
+#include "controls/PageBackground.h"
 #include "colour/ColorTables.h"
 #include "colour/SameModelWalk.h"
 #include "device/MonitorFeatures.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr UINT PollPeriodMs = 500;
 constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF Black = RGB(0, 0, 0);
 
 struct OptionRow {
     WORD wValue;
@@ -149,13 +149,7 @@ BOOL CDlgColTunoraFunctions::OnInitDialog()
     CDialog::OnInitDialog();
     m_sizeBrush = theApp.LoadDpiBitmapBrush(m_hWnd, &m_brBack, IDB_BACK_TUNORA, IDB_BACK_TUNORA_LARGE);
 
-    CButtonEx* buttons[] = {&m_btnReset, &m_btnOK, &m_btnCancel};
-    const UINT ids[] = {IDC_BTN_RESET, IDOK, IDCANCEL};
-    for (int i = 0; i < 3; ++i) {
-        buttons[i]->Attach(ids[i], this);
-        buttons[i]->SetFaceColor(Black);
-        buttons[i]->SetTextColor(White);
-    }
+    AttachSkinnedButtons(this, {{&m_btnReset, IDC_BTN_RESET}, {&m_btnOK, IDOK}, {&m_btnCancel, IDCANCEL}});
 
     BringToForeground(m_hWnd);
     LoadFromMonitor();
@@ -585,15 +579,6 @@ void CDlgColTunoraFunctions::OnDestroy()
     theApp.m_hWndReport = nullptr;
 }
 
-void CDlgColTunoraFunctions::AlignBrush(CDC* pDC, CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    m_brBack.UnrealizeObject();
-    pDC->SetBrushOrg(m_sizeBrush.cx - rect.left, m_sizeBrush.cy - rect.top);
-}
-
 HBRUSH CDlgColTunoraFunctions::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     const HBRUSH standard = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
@@ -604,7 +589,7 @@ HBRUSH CDlgColTunoraFunctions::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     for (int labelId : LabelIds)
         label = label || id == labelId;
     if (label) {
-        AlignBrush(pDC, pWnd);
+        AlignBackgroundBrush(*this, m_brBack, m_sizeBrush, pDC, *pWnd);
         pDC->SetTextColor(White);
     } else {
         m_brBack.UnrealizeObject();

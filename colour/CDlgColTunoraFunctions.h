@@ -87,7 +87,6 @@ private:
     void ShowTextEnhancer(const CMonitorColor& state, short crisora);
     void WalkSameModels(const SameModelWalk::Step& step);
     bool WasSynced(const CMonitorStatus& monitor) const;
-    void AlignBrush(CDC* pDC, CWnd* pWnd);
 
     // What the page would own; used only when the dialog runs without it.
     CMonitorColor m_ownColor;

@@ -1,5 +1,6 @@
 #include "colour/CDlgColor.h"
 
+#include "controls/PageBackground.h"
 #include "colour/CDlgColTunoraFunctions.h"
 #include "colour/CDlgColorSub.h"
 #include "colour/ColorTables.h"
@@ -18,7 +19,6 @@ constexpr UINT PollPeriodMs = 500;
 constexpr DWORD MonitorSwitchSettleMs = 500;
 constexpr DWORD MonitorSwitchAfterMs = 100;
 constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF Black = RGB(0, 0, 0);
 
 CMonitorColor& CurrentColor()
 {
@@ -65,13 +65,8 @@ BOOL CDlgColor::OnInitDialog()
     CDialog::OnInitDialog();
     m_sizeBackground = theApp.LoadDpiBitmapBrush(m_hWnd, &m_brBackground, IDB_BACK_COLOR, IDB_BACK_COLOR_LARGE);
 
-    CButtonEx* buttons[] = {&m_btnColor, &m_btnImport, &m_btnExport, &m_btnFunctions};
-    const UINT ids[] = {IDC_BTN_COLOR, IDC_BTN_IMPORT, IDC_BTN_EXPORT, IDC_BTN_TUNORA};
-    for (int i = 0; i < 4; ++i) {
-        buttons[i]->Attach(ids[i], this);
-        buttons[i]->SetFaceColor(Black);
-        buttons[i]->SetTextColor(White);
-    }
+    AttachSkinnedButtons(this, {{&m_btnColor, IDC_BTN_COLOR}, {&m_btnImport, IDC_BTN_IMPORT},
+                                {&m_btnExport, IDC_BTN_EXPORT}, {&m_btnFunctions, IDC_BTN_TUNORA}});
 
     DWORD multiControl = 0;
     const BOOL checked = ReadDword(RegValueMultiControl, &multiControl, RegKeyColor) && multiControl != 0;
@@ -408,15 +403,6 @@ BOOL CDlgColor::PreTranslateMessage(MSG* pMsg)
     return PageKeyboard::PreTranslateMessage(*this, pMsg, IDC_COMBO_MONITOR);
 }
 
-void CDlgColor::AlignBrush(CDC* pDC, CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    m_brBackground.UnrealizeObject();
-    pDC->SetBrushOrg(m_sizeBackground.cx - rect.left, m_sizeBackground.cy - rect.top);
-}
-
 HBRUSH CDlgColor::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     const HBRUSH standard = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
@@ -432,10 +418,10 @@ HBRUSH CDlgColor::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     case IDC_STATIC_PARAMETER:
     case IDC_CHECK_SAME_MODELS_COLOR:
         pDC->SetTextColor(White);
-        AlignBrush(pDC, pWnd);
+        AlignBackgroundBrush(*this, m_brBackground, m_sizeBackground, pDC, *pWnd);
         return m_brBackground;
     case IDC_LINK:
-        AlignBrush(pDC, pWnd);
+        AlignBackgroundBrush(*this, m_brBackground, m_sizeBackground, pDC, *pWnd);
         return m_brBackground;
     default:
         break;

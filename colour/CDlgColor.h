@@ -79,7 +79,6 @@ private:
     void OnHidReport(LPARAM lParam);
     void SelectModeInList();
     void WriteModeToSameModels(const BYTE* mode);
-    void AlignBrush(CDC* pDC, CWnd* pWnd);
     CWnd* MainWindow() const;
     int SelectedMode() const;
     DWORD MaskOfMode(int mode) const;

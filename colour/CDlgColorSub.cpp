@@ -1,5 +1,6 @@
 #include "colour/CDlgColorSub.h"
 
+#include "controls/PageBackground.h"
 #include "colour/ColorStatusTransfer.h"
 #include "colour/ColorTables.h"
 #include "colour/SameModelWalk.h"
@@ -198,13 +199,7 @@ BOOL CDlgColorSub::OnInitDialog()
     m_brValueBox.CreateSolidBrush(ValueBoxColour);
     m_sizeBackground =
         theApp.LoadDpiBitmapBrush(m_hWnd, &m_brBackground, IDB_BACK_COLOR_SUB, IDB_BACK_COLOR_SUB_LARGE);
-    CButtonEx* buttons[] = {&m_btnReset, &m_btnOK, &m_btnCancel};
-    const UINT ids[] = {IDC_BTN_RESET, IDOK, IDCANCEL};
-    for (int i = 0; i < 3; ++i) {
-        buttons[i]->Attach(ids[i], this);
-        buttons[i]->SetFaceColor(Black);
-        buttons[i]->SetTextColor(White);
-    }
+    AttachSkinnedButtons(this, {{&m_btnReset, IDC_BTN_RESET}, {&m_btnOK, IDOK}, {&m_btnCancel, IDCANCEL}});
     BringToForeground(m_hWnd);
     InitControls();
     SetSliderPageSizes();
@@ -684,15 +679,6 @@ void CDlgColorSub::OnDestroy()
         theApp.m_hWndReport = nullptr;
 }
 
-void CDlgColorSub::AlignBrush(CDC* pDC, CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    m_brBackground.UnrealizeObject();
-    pDC->SetBrushOrg(m_sizeBackground.cx - rect.left, m_sizeBackground.cy - rect.top);
-}
-
 HBRUSH CDlgColorSub::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     const HBRUSH standard = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
@@ -707,13 +693,13 @@ HBRUSH CDlgColorSub::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
         }
         if (id == group.sliderId) {
             pDC->SetTextColor(White);
-            AlignBrush(pDC, pWnd);
+            AlignBackgroundBrush(*this, m_brBackground, m_sizeBackground, pDC, *pWnd);
             return m_brBackground;
         }
     }
     if (IsGroupBox(id)) {
         pDC->SetTextColor(White);
-        AlignBrush(pDC, pWnd);
+        AlignBackgroundBrush(*this, m_brBackground, m_sizeBackground, pDC, *pWnd);
         return m_brBackground;
     }
     m_brBackground.UnrealizeObject();

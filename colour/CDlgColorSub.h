@@ -160,7 +160,6 @@ private:
     void ForEachSameModelInMode(const std::function<void(CMonitorStatus&)>& step);
     void SaveSameModelColor(const CMonitorStatus& monitor);
     const CMonitorColor* SavedSameModelColor(const CMonitorStatus& monitor) const;
-    void AlignBrush(CDC* pDC, CWnd* pWnd);
     static ColorValueText::Rule RuleOfText(const CDlgColorSub& dialog, const CString& text);
 
     // A stand-in record for a dialog opened without the colour page's own.

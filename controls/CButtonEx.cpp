@@ -92,3 +92,12 @@ void CButtonEx::DrawCaption(CDC* pDC, CRect rect, COLORREF crText, CString capti
     pDC->DrawText(caption, &rect, CaptionFormat);
     pDC->SetTextColor(previous);
 }
+
+void AttachSkinnedButtons(CWnd* pParent, std::initializer_list<std::pair<CButtonEx*, UINT>> buttons)
+{
+    for (const auto& [button, id] : buttons) {
+        button->Attach(id, pParent);
+        button->SetFaceColor(RGB(0, 0, 0));
+        button->SetTextColor(RGB(255, 255, 255));
+    }
+}

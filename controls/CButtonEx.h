@@ -6,6 +6,9 @@
 #include "framework/CButton.h"
 #include "framework/CString.h"
 
+#include <initializer_list>
+#include <utility>
+
 class CDC;
 
 class CButtonEx : public CButton
@@ -37,3 +40,7 @@ private:
     COLORREF m_crFace;
     COLORREF m_crDisabledText;
 };
+
+// Attaches each template button of a dialog in the program's look: a black
+// face and a white caption.
+void AttachSkinnedButtons(CWnd* pParent, std::initializer_list<std::pair<CButtonEx*, UINT>> buttons);

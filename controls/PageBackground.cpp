@@ -1,4 +1,4 @@
-#include "automation/PageBackground.h"
+#include "controls/PageBackground.h"
 
 void AlignBackgroundBrush(const CWnd& page, CBrush& brush, CSize origin, CDC* pDC, const CWnd& control)
 {
