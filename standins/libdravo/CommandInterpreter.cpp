@@ -21,6 +21,8 @@ const char kHelp[] =
     "fault discovery <count> [times <k>]    KvFind/KvUpdate answer count\n"
     "fault seltu <k>                        the next k KvnFindMonitors calls fail\n"
     "fault clear [<m>]                      remove faults\n"
+    "library success zero|positive | report-off wait|nowait | broadcast-wait <ms>\n"
+    "                                       how the library answers (until reset or load)\n"
     "trace [<n>] | trace clear              the last n trace lines (all by default)\n"
     "wait [<ms>]                            until every queued report is delivered\n"
     "reset                                  back to the start of the scenario\n"

@@ -2,8 +2,8 @@
 // The control language shared by the pipe, the test interface and the
 // control tool: one command per line, answered by zero or more lines and a
 // last line "ok" or "error <why>". Besides the scenario's actions (set,
-// plug, unplug, fault) it knows report, burst, get, list, trace, wait,
-// reset, load and help.
+// plug, unplug, fault, library) it knows report, burst, get, list, trace,
+// wait, reset, load and help.
 #include "standins/libdravo/Simulator.h"
 #include <string>
 #include <vector>

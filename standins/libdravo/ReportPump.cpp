@@ -41,11 +41,11 @@ void ReportPump::subscribe(DWORD handle, KvReportCallback callback, DWORD contex
     }
 }
 
-void ReportPump::unsubscribe(DWORD handle)
+void ReportPump::unsubscribe(DWORD handle, bool wait)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     m_subscriptions.erase(handle);
-    if (std::this_thread::get_id() == m_threadId)
+    if (!wait || std::this_thread::get_id() == m_threadId)
         return;
     ++m_offWaiting;
     m_done.wait(lock, [&] { return !m_busy || m_runningHandle != handle; });

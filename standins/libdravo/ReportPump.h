@@ -6,7 +6,8 @@
 // callback for that handle is running and none can follow. Called from
 // inside a callback (on the pump's own thread) it cannot wait for itself:
 // it then ends the subscription and returns at once; the callback that is
-// running is the last one for that handle. Ending the pump (KvRelease) from
+// running is the last one for that handle. Without waiting (wait false)
+// it only promises that none follows: a running callback may go on. Ending the pump (KvRelease) from
 // inside a callback works the same way: the thread ends after that callback
 // returns (the pump's destructor waits for it).
 #include "device/DravoLibrary.h"
@@ -39,7 +40,7 @@ public:
     ReportPump& operator=(const ReportPump&) = delete;
 
     void subscribe(DWORD handle, KvReportCallback callback, DWORD context);
-    void unsubscribe(DWORD handle);
+    void unsubscribe(DWORD handle, bool wait = true);
     // Ends a subscription without waiting (the handle died under it).
     void forget(DWORD handle);
     void post(Report report);

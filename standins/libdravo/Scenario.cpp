@@ -106,7 +106,7 @@ bool exactly(const std::vector<std::string>& words, size_t count, std::string& e
 
 bool isAction(const std::string& verb)
 {
-    return verb == "set" || verb == "unplug" || verb == "plug" || verb == "fault";
+    return verb == "set" || verb == "unplug" || verb == "plug" || verb == "fault" || verb == "library";
 }
 
 } // namespace

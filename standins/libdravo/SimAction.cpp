@@ -43,7 +43,7 @@ void littleEndian(uint64_t value, size_t length, std::vector<BYTE>& data)
 bool SimAction::isVerb(const std::string& word)
 {
     return word == "set" || word == "plug" || word == "unplug" || word == "fault" || word == "report" ||
-           word == "burst";
+           word == "burst" || word == "library";
 }
 
 bool SimAction::parse(const std::vector<std::string>& words, SimAction& action, std::string& error)
@@ -60,6 +60,8 @@ bool SimAction::parse(const std::vector<std::string>& words, SimAction& action, 
         return parseReport(words, action, error);
     if (verb == "burst")
         return parseBurst(words, action, error);
+    if (verb == "library")
+        return parseLibrary(words, action, error);
     if (verb == "plug" || verb == "unplug") {
         action.verb = verb == "plug" ? Verb::Plug : Verb::Unplug;
         if (words.size() != 2)
@@ -193,4 +195,29 @@ bool SimAction::parseBurst(const std::vector<std::string>& words, SimAction& act
         littleEndian(action.value, action.feature->size ? action.feature->size : 1, action.data);
     }
     return true;
+}
+
+bool SimAction::parseLibrary(const std::vector<std::string>& words, SimAction& action, std::string& error)
+{
+    // library success zero|positive | library report-off wait|nowait | library broadcast-wait <ms>
+    using Switch = LibraryMode::Switch;
+    action.verb = Verb::Library;
+    const std::string key = words.size() == 3 ? words[1] : "";
+    const std::string choice = words.size() == 3 ? words[2] : "";
+    if (key == "success" && (choice == "zero" || choice == "positive")) {
+        action.librarySwitch = Switch::Success;
+        action.value = choice == "zero" ? 1 : 0;
+        return true;
+    }
+    if (key == "report-off" && (choice == "wait" || choice == "nowait")) {
+        action.librarySwitch = Switch::ReportOff;
+        action.value = choice == "wait" ? 1 : 0;
+        return true;
+    }
+    if (key == "broadcast-wait" && CommandLine::toNumber(choice, action.value) && action.value <= 600000) {
+        action.librarySwitch = Switch::BroadcastWait;
+        return true;
+    }
+    return fail(error, "library: expected 'success zero|positive', 'report-off wait|nowait' or "
+                       "'broadcast-wait <0-600000 ms>'");
 }

@@ -142,13 +142,18 @@ int SimMonitor::read(const FeatureInfo& info, std::vector<BYTE>& payload) const
     return 0;
 }
 
-int SimMonitor::write(const FeatureInfo& info, const BYTE* payload, size_t length, std::vector<SimReport>& reports)
+int SimMonitor::writable(const FeatureInfo& info) const
 {
     if (!onTheWire(info) || !m_profile.hasFeature(info))
         return SimUnknownFeature;
-    if (!info.writable)
-        return SimNotPermitted;
-    if (!payload || length < std::max<size_t>(info.size, 1))
+    return info.writable ? 0 : SimNotPermitted;
+}
+
+int SimMonitor::write(const FeatureInfo& info, const BYTE* payload, std::vector<SimReport>& reports)
+{
+    if (int refused = writable(info))
+        return refused;
+    if (!payload)
         return SimBadBuffer;
     DWORD value = payload[0];
     // The flag byte of a two-byte reply is the monitor's own: a write cannot set it.

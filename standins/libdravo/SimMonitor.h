@@ -34,7 +34,10 @@ public:
     // Library side. Results are 0 or a SimError.
     int describe(const FeatureInfo& info, DWORD& maximum, DWORD& count) const;
     int read(const FeatureInfo& info, std::vector<BYTE>& payload) const;
-    int write(const FeatureInfo& info, const BYTE* payload, size_t length, std::vector<SimReport>& reports);
+    // 0 when the feature can be written at all; the caller checks the shape.
+    int writable(const FeatureInfo& info) const;
+    // payload: the feature's count bytes (one for a single-value feature).
+    int write(const FeatureInfo& info, const BYTE* payload, std::vector<SimReport>& reports);
 
     // Control side: a change made at the monitor itself (kept like a commit).
     // mode -1 = the current mode. The reports are what the monitor announces.

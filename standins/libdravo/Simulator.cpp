@@ -46,8 +46,10 @@ bool Simulator::install(const Scenario& scenario, std::vector<PlugEvent>& events
 
     std::vector<SimMonitor> previousMonitors = std::move(m_monitors);
     FaultTable previousFaults = m_faults;
+    LibraryMode previousMode = m_mode;
     m_monitors = std::move(monitors);
     m_faults.clear();
+    m_mode = LibraryMode();
     std::vector<PlugEvent> ignored;
     for (const ScenarioAction& line : scenario.actions) {
         SimAction action;
@@ -55,6 +57,7 @@ bool Simulator::install(const Scenario& scenario, std::vector<PlugEvent>& events
             error = "line " + std::to_string(line.line) + ": " + error;
             m_monitors = std::move(previousMonitors);
             m_faults = previousFaults;
+            m_mode = previousMode;
             events.clear();
             return false;
         }
@@ -189,9 +192,30 @@ void Simulator::setPlugListener(PlugListener listener)
 
 // ---------------------------------------------------------------- discovery
 
-int Simulator::discover(const char* call)
+int Simulator::answer(int result, int positive) const
+{
+    if (result < 0)
+        return result;
+    return m_mode.zeroSuccess ? 0 : positive;
+}
+
+LibraryMode Simulator::mode() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    return m_mode;
+}
+
+int Simulator::discover(bool update)
+{
+    const char* call = update ? "KvUpdate" : "KvFind";
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // The library counts what it found at the first discovery; an update
+    // before it has nothing to update.
+    if (update && !m_foundOnce) {
+        m_trace.write(std::string(call) + resultText(SimOutOfOrder) + " error=before-KvFind");
+        return SimOutOfOrder;
+    }
+    m_foundOnce = true;
     m_found.clear();
     long long faked = 0;
     bool fault = m_faults.discovery(faked);
@@ -212,12 +236,12 @@ int Simulator::discover(const char* call)
 
 int Simulator::find()
 {
-    return discover("KvFind");
+    return discover(false);
 }
 
 int Simulator::update()
 {
-    return discover("KvUpdate");
+    return discover(true);
 }
 
 int Simulator::retrieve(int index, DWORD* handle)
@@ -234,21 +258,24 @@ int Simulator::retrieve(int index, DWORD* handle)
     }
     if (handle)
         *handle = given;
+    result = answer(result, 1);
     m_trace.write("KvRetrieve index=" + std::to_string(index) + resultText(result) + " handle=" + hexHandle(given));
     return result;
 }
 
 int Simulator::release()
 {
+    int result;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         for (SimMonitor& monitor : m_monitors)
             monitor.setHandle(0);
         m_found.clear();
-        m_trace.write("KvRelease -> 0");
+        result = answer(0, 1);
+        m_trace.write("KvRelease" + resultText(result));
     }
     m_pump.shutdown();
-    return 0;
+    return result;
 }
 
 // ---------------------------------------------------------------- features
@@ -285,12 +312,13 @@ int Simulator::describe(DWORD handle, DWORD page, DWORD usage, DWORD* a, DWORD* 
         if (flag) *flag = flagValue;
         if (count) *count = size;
     }
-    std::string line = callHead("KvGetFixedData", handle, page, usage, monitor) + resultText(result);
+    const int answered = answer(result, 1);
+    std::string line = callHead("KvGetFixedData", handle, page, usage, monitor) + resultText(answered);
     if (result == 0)
         line += " a=" + std::to_string(maximum) + " b=0 flag=" + std::to_string(flagValue) +
                 " count=" + std::to_string(size);
     m_trace.write(line);
-    return result;
+    return answered;
 }
 
 int Simulator::readArray(DWORD handle, DWORD page, DWORD usage, BYTE* buffer, DWORD length)
@@ -302,18 +330,20 @@ int Simulator::readArray(DWORD handle, DWORD page, DWORD usage, BYTE* buffer, DW
     int result = resolve(handle, page, usage, FaultKind::Read, buffer, monitor, info);
     if (result == 0)
         result = monitor->read(*info, payload);
-    if (result == 0 && length < payload.size())
+    // The payload and one byte more, exactly: anything else is a caller's mistake.
+    if (result == 0 && length != static_cast<DWORD>(info->size) + 1)
         result = SimBadBuffer;
     if (result == 0) {
         std::copy(payload.begin(), payload.end(), buffer);
         std::fill(buffer + payload.size(), buffer + length, 0);
     }
+    const int answered = answer(result, static_cast<int>(length));
     std::string line = callHead("KvGetFeatureArray", handle, page, usage, monitor) +
-                       " length=" + std::to_string(length) + resultText(result);
+                       " length=" + std::to_string(length) + resultText(answered);
     if (result == 0)
         line += " data=" + CommandLine::hex(payload.data(), payload.size());
     m_trace.write(line);
-    return result;
+    return answered;
 }
 
 int Simulator::writeArray(DWORD handle, DWORD page, DWORD usage, BYTE* buffer, DWORD length)
@@ -324,7 +354,12 @@ int Simulator::writeArray(DWORD handle, DWORD page, DWORD usage, BYTE* buffer, D
     std::vector<SimReport> reports;
     int result = resolve(handle, page, usage, FaultKind::Write, buffer, monitor, info);
     if (result == 0)
-        result = monitor->write(*info, buffer, length, reports);
+        result = monitor->writable(*info);
+    if (result == 0 && length != static_cast<DWORD>(info->size) + 1)
+        result = SimBadBuffer;
+    if (result == 0)
+        result = monitor->write(*info, buffer, reports);
+    result = answer(result, static_cast<int>(length));
     std::string data = buffer ? CommandLine::hex(buffer, std::min<DWORD>(length, 0x10000)) : "null";
     m_trace.write(callHead("KvSetFeatureArray", handle, page, usage, monitor) + " length=" + std::to_string(length) +
                   " data=" + data + resultText(result));
@@ -339,13 +374,18 @@ int Simulator::writeValue(DWORD handle, DWORD page, DWORD usage, DWORD value)
     SimMonitor* monitor;
     const FeatureInfo* info;
     std::vector<SimReport> reports;
-    // Sent as the byte it is, with a zero high byte for two-byte features.
-    BYTE bytes[2] = {static_cast<BYTE>(value), 0};
-    int result = resolve(handle, page, usage, FaultKind::Write, bytes, monitor, info);
+    BYTE byte = static_cast<BYTE>(value);
+    int result = resolve(handle, page, usage, FaultKind::Write, &byte, monitor, info);
+    if (result == 0)
+        result = monitor->writable(*info);
+    // A single value is for a feature without payload; the others take arrays.
+    if (result == 0 && info->size > 0)
+        result = SimBadBuffer;
     if (result == 0 && value > 0xFF)
         result = SimOutOfRange;
     if (result == 0)
-        result = monitor->write(*info, bytes, info->size <= 2 ? 2 : 0, reports);
+        result = monitor->write(*info, &byte, reports);
+    result = answer(result, 1);
     m_trace.write(callHead("KvSetFeatureValue", handle, page, usage, monitor) + " value=" + std::to_string(value) +
                   resultText(result));
     if (monitor)
@@ -364,6 +404,7 @@ int Simulator::reportOn(DWORD handle, KvReportCallback callback, DWORD context)
         result = SimBadBuffer;
     if (result == 0)
         m_pump.subscribe(handle, callback, context);
+    result = answer(result, 1);
     m_trace.write("KvReportON handle=" + hexHandle(handle) + " monitor=" +
                   std::to_string(monitor ? monitor->number() : 0) + resultText(result));
     return result;
@@ -373,10 +414,11 @@ int Simulator::reportOff(DWORD handle)
 {
     // Waits for a running callback: the simulator's lock must not be held,
     // because that callback may be calling into the simulator right now.
-    m_pump.unsubscribe(handle);
+    m_pump.unsubscribe(handle, mode().reportOffWaits);
     std::lock_guard<std::mutex> lock(m_mutex);
     int result = 0;
     SimMonitor* monitor = byHandle(handle, result);
+    result = answer(result, 1);
     m_trace.write("KvReportOFF handle=" + hexHandle(handle) + " monitor=" +
                   std::to_string(monitor ? monitor->number() : 0) + resultText(result));
     return result;
@@ -414,6 +456,10 @@ bool Simulator::performLocked(const SimAction& action, bool quiet, std::vector<P
     using Verb = SimAction::Verb;
     if (action.verb == Verb::ClearFaults) {
         action.monitor ? m_faults.clearMonitor(action.monitor) : m_faults.clear();
+        return true;
+    }
+    if (action.verb == Verb::Library) {
+        m_mode.set(action.librarySwitch, static_cast<DWORD>(action.value));
         return true;
     }
     if (action.verb == Verb::Fault && action.monitor == 0) {

@@ -7,9 +7,15 @@
 // Handles are handed out by discovery, one per monitor and plug-in; they
 // die when the monitor is unplugged or at KvRelease, and are never reused
 // within a process.
+//
+// The calls are as strict as the library's description: array reads and
+// writes take exactly count + 1 bytes, a single value goes only to a
+// feature without payload, KvUpdate needs an earlier KvFind, and success
+// is a positive value unless the library mode asks for 0.
 #include "device/DravoLibrary.h"
 #include "standins/libdravo/CallTrace.h"
 #include "standins/libdravo/FaultTable.h"
+#include "standins/libdravo/LibraryMode.h"
 #include "standins/libdravo/ReportPump.h"
 #include "standins/libdravo/Scenario.h"
 #include "standins/libdravo/SimAction.h"
@@ -86,6 +92,7 @@ public:
     std::vector<std::string> list() const;
     bool waitReports(int timeoutMs);
     int offCallsWaiting() const { return m_pump.offCallsWaiting(); }
+    LibraryMode mode() const;
     CallTrace& trace() { return m_trace; }
 
     // The monitor-information library's view.
@@ -98,7 +105,9 @@ private:
         size_t monitor;
     };
 
-    int discover(const char* call);
+    int discover(bool update);
+    // What a call answers: a failure as it is, a success as the mode says.
+    int answer(int result, int positive) const;
     SimMonitor* byNumber(int number);
     SimMonitor* byHandle(DWORD handle, int& result);
     // The monitor and feature of a call, with the fault of its kind applied.
@@ -123,6 +132,8 @@ private:
     FaultTable m_faults;
     std::vector<Found> m_found;
     DWORD m_nextHandle = 0x1001;
+    bool m_foundOnce = false;   // a KvFind of this process came first
+    LibraryMode m_mode;
     PlugListener m_listener;
     std::vector<ReportPump::Report>* m_deferred = nullptr;
     CallTrace m_trace;

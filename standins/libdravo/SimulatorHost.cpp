@@ -17,7 +17,8 @@ SimulatorHost::SimulatorHost() : m_control(m_simulator), m_server(m_control)
     // nobody (a window told now would call back into a library still being
     // set up).
     loadEnvironment();
-    m_simulator.setPlugListener([this](const PlugEvent& event) { m_broadcaster.announce(event); });
+    m_simulator.setPlugListener(
+        [this](const PlugEvent& event) { m_broadcaster.announce(event, m_simulator.mode().broadcastWaitMs); });
 }
 
 void SimulatorHost::loadEnvironment()

@@ -158,7 +158,7 @@ TEST_F(AppReportsTest, OnlyListedHandlesAreServedAndTwiceWhenListedTwice)
     List({handles[0], handles[0]});
     StartMonitorReports();
     // Reports of another monitor come to the callback, but nothing lists it.
-    ASSERT_EQ(DravoApi::Library().reportOn(handles[1], OnMonitorReport, OnMonitorReportAux, 0), 0);
+    ASSERT_GE(DravoApi::Library().reportOn(handles[1], OnMonitorReport, OnMonitorReportAux, 0), 0);
     ASSERT_TRUE(SimRun("report 2 mode 7"));
     ASSERT_TRUE(SimRun("report 1 mode 9"));
     ASSERT_TRUE(SimRun("wait 5000"));

@@ -55,6 +55,8 @@ TEST(TraceLogTest, KeepsWholeLinesAndFindsByFilterAndOrder)
     EXPECT_EQ(log.LastSequence(), 7);
     EXPECT_EQ(log.Count("KvReportON"), 2u);
     EXPECT_EQ(log.Count("KvReportON", {{"result", "0"}}), 1u);
+    EXPECT_EQ(log.Count("KvReportON", {{"result", AnySuccess}}), 1u);
+    EXPECT_EQ(log.Count("KvFind", {{"result", AnySuccess}}), 1u) << "any number from 0 up";
     EXPECT_EQ(log.Count("KvReportON", {{"monitor", "2"}, {"result", "0"}}), 0u);
     EXPECT_EQ(log.Count("KvRelease"), 0u);
     const TraceEntry* off = log.FirstAfter(5, "KvReportOFF", {{"handle", "0x1001"}});

@@ -69,7 +69,7 @@ bool PowerKeysTaken(bool taken)
 
 const TraceEntry* Read(const TraceLog& log, const Monitor& m, const char* feature)
 {
-    return log.Last("KvGetFeatureArray", {{"monitor", m.number}, {"feature", feature}, {"result", "0"}});
+    return log.Last("KvGetFeatureArray", {{"monitor", m.number}, {"feature", feature}, {"result", AnySuccess}});
 }
 
 // Identity and model code read, and a record of the monitor-information library.
@@ -96,10 +96,10 @@ void ExpectConnected(const TraceLog& log, const Monitor& m, SimPipe& pipe)
 {
     SCOPED_TRACE(std::string("monitor ") + m.number);
     const TraceEntry* cleared = log.Last(
-        "KvSetFeatureArray", {{"monitor", m.number}, {"feature", "0xFF01:0x68"}, {"data", "0000"}, {"result", "0"}});
+        "KvSetFeatureArray", {{"monitor", m.number}, {"feature", "0xFF01:0x68"}, {"data", "0000"}, {"result", AnySuccess}});
     ASSERT_NE(cleared, nullptr) << "connect flag not cleared";
     EXPECT_EQ(pipe.Ask(std::string("get ") + m.number + " connect-flag"), "0");
-    const TraceEntry* subscribed = log.Last("KvReportON", {{"monitor", m.number}, {"result", "0"}});
+    const TraceEntry* subscribed = log.Last("KvReportON", {{"monitor", m.number}, {"result", AnySuccess}});
     ASSERT_NE(subscribed, nullptr) << "reports not subscribed";
     const TraceEntry* lastCleared = log.Last("KvSetFeatureArray", {{"feature", "0xFF01:0x68"}});
     EXPECT_GT(subscribed->sequence, lastCleared->sequence);
@@ -164,7 +164,7 @@ void StartupExitTest::ExpectSecondCopyEndsAtOnce(const TalvexProcess& first, Sim
     const TraceLog log = trace.Read();
     EXPECT_EQ(log.Count("KvFind") + log.Count("KvnFindMonitors") + log.Count("KvReportON"), 0u)
         << "the second copy went looking for monitors:\n" << trace.Text();
-    EXPECT_EQ(log.Count("KvRelease", {{"result", "0"}}), 1u) << "its way out releases the library";
+    EXPECT_EQ(log.Count("KvRelease", {{"result", AnySuccess}}), 1u) << "its way out releases the library";
     for (const TraySpy::Call& call : E2eEnvironment::Spy().Calls())
         EXPECT_NE(call.ownerPid, second.Pid()) << "the second copy touched the tray";
 
@@ -188,14 +188,14 @@ void StartupExitTest::ExpectCleanExit(TalvexProcess& run, const TraceFile& trace
 
     const TraceLog log = trace.Read();
     for (const Monitor& m : Monitors) {
-        const TraceEntry* on = before.Last("KvReportON", {{"monitor", m.number}, {"result", "0"}});
+        const TraceEntry* on = before.Last("KvReportON", {{"monitor", m.number}, {"result", AnySuccess}});
         ASSERT_NE(on, nullptr);
         EXPECT_NE(log.FirstAfter(before.LastSequence(), "KvReportOFF",
-                                 {{"handle", on->value("handle")}, {"monitor", m.number}, {"result", "0"}}),
+                                 {{"handle", on->value("handle")}, {"monitor", m.number}, {"result", AnySuccess}}),
                   nullptr)
             << "reports of monitor " << m.number << " not ended";
     }
-    const TraceEntry* released = log.Last("KvRelease", {{"result", "0"}});
+    const TraceEntry* released = log.Last("KvRelease", {{"result", AnySuccess}});
     ASSERT_NE(released, nullptr) << "the monitors were not released";
     EXPECT_EQ(released->sequence, log.LastSequence()) << "the release is the last call";
     EXPECT_LT(log.Last("KvReportOFF")->sequence, released->sequence);
@@ -284,7 +284,7 @@ TEST_F(StartupExitTest, StartsWithTheMonitorsOfAScenarioFile)
     TalvexProcess run;
     ASSERT_TRUE(StartAndSettle(run, scenario, trace, 1, ScenarioStartWaitMs));
     const TraceLog log = trace.Read();
-    const TraceEntry* identity = log.Last("KvGetFeatureArray", {{"feature", "0xFF00:0x35"}, {"result", "0"}});
+    const TraceEntry* identity = log.Last("KvGetFeatureArray", {{"feature", "0xFF00:0x35"}, {"result", AnySuccess}});
     ASSERT_NE(identity, nullptr);
     EXPECT_EQ(TraceLog::HexText(identity->value("data")).substr(0, 8), "E2E00001");
     Command(run, ID_TRAY_EXIT);
@@ -307,7 +307,7 @@ TEST_F(StartupExitTest, ExitChosenFromTheTrayMenu)
     ASSERT_TRUE(RemoteWindow::ClickAt(exitItem, menu, error)) << error;
     ASSERT_TRUE(run.WaitForExit(StepWaitMs)) << "\"E&xit\" from the menu did not end the program";
     const TraceLog log = trace.Read();
-    const TraceEntry* released = log.Last("KvRelease", {{"result", "0"}});
+    const TraceEntry* released = log.Last("KvRelease", {{"result", AnySuccess}});
     ASSERT_NE(released, nullptr) << "the monitors were not released";
     EXPECT_EQ(released->sequence, log.LastSequence());
     const std::vector<TraySpy::Call> tray = TrayCallsOf(run.MainWindow());

@@ -33,7 +33,7 @@ std::vector<DWORD> TalvexRunTest::RunningTalvexPids()
         return ::testing::AssertionFailure() << "no main window \"Talvex\" of process " << run.Pid();
     TraceLog log;
     const bool subscribed = trace.WaitFor(
-        [&](const TraceLog& t) { return t.Count("KvReportON", {{"result", "0"}}) >= monitors; }, milliseconds, log);
+        [&](const TraceLog& t) { return t.Count("KvReportON", {{"result", AnySuccess}}) >= monitors; }, milliseconds, log);
     if (!subscribed)
         return ::testing::AssertionFailure() << "the monitors were not all subscribed; trace:\n" << trace.Text();
     if (!run.Sync(StepWaitMs))

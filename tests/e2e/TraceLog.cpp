@@ -105,10 +105,18 @@ bool TraceLog::Matches(const TraceEntry& entry, const std::string& call, const T
     if (entry.call != call)
         return false;
     for (const auto& [key, wanted] : filter) {
-        if (entry.value(key) != wanted)
+        const bool anySuccess = key == "result" && wanted == AnySuccess;
+        if (anySuccess ? !IsSuccess(entry.result) : entry.value(key) != wanted)
             return false;
     }
     return true;
+}
+
+bool TraceLog::IsSuccess(const std::string& result)
+{
+    char* end = nullptr;
+    const long value = std::strtol(result.c_str(), &end, 10);
+    return !result.empty() && *end == '\0' && value >= 0;
 }
 
 std::vector<const TraceEntry*> TraceLog::Find(const std::string& call, const TraceFilter& filter) const&

@@ -24,6 +24,8 @@ struct TraceEntry {
 
 // key=value pairs a line must hold (either side); "result" names the result.
 using TraceFilter = std::vector<std::pair<std::string, std::string>>;
+// The wanted result that every success matches: any number from 0 up.
+constexpr const char* AnySuccess = ">=0";
 
 class TraceLog {
 public:
@@ -44,6 +46,8 @@ public:
     size_t Count(const std::string& call, const TraceFilter& filter = {}) const;
     long LastSequence() const;
 
+    // A numeric result of 0 or more.
+    static bool IsSuccess(const std::string& result);
     // The bytes of a hex field ("533237..."), as text up to the first NUL.
     static std::string HexText(const std::string& hex);
 

@@ -123,7 +123,7 @@ TEST_F(StartupTest, RunsItsStepsInOrderAndUndoesThemAtExit)
     at = Expect(exit, "KvReportOFF " + handles[1], at);
     at = Expect(exit, "KvReportOFF " + handles[2], at);
     at = Expect(exit, "Test tray delete icon=128", at);
-    at = Expect(exit, "KvRelease -> 0", at);
+    at = Expect(exit, "KvRelease -> 1", at);
     EXPECT_EQ(theApp.m_hMutex, nullptr);
     EXPECT_TRUE(theApp.m_listDevices.IsEmpty());
     EXPECT_FALSE(MutexExists()) << "the single-instance mutex is released and closed";

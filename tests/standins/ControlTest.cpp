@@ -48,7 +48,11 @@ TEST(Control, AnswersEndWithTheirStatus)
     EXPECT_EQ(control.answer("get 9 mode").rfind("error no monitor 9", 0), 0u);
     EXPECT_EQ(control.answer("").rfind("error ", 0), 0u);
     EXPECT_EQ(control.answer("wait 100"), "ok\n");
+    EXPECT_EQ(control.answer("library report-off later").rfind("error library: ", 0), 0u);
+    EXPECT_EQ(control.answer("library success zero"), "ok\n");
+    EXPECT_TRUE(sim.mode().zeroSuccess);
     EXPECT_EQ(control.answer("reset"), "ok\n");
+    EXPECT_FALSE(sim.mode().zeroSuccess) << "reset returns to the scenario's library mode";
     EXPECT_EQ(control.answer("get 1 brightness mode 23"), "70\nok\n") << "reset returns to the scenario";
     EXPECT_NE(control.answer("help").find("fault discovery <count>"), std::string::npos);
 }
@@ -80,6 +84,7 @@ TEST(Trace, OneNumberedLinePerCallInAStableFormat)
     Simulator sim;
     ASSERT_TRUE(sim.trace().openFile(file.string()));
     sim.trace().clear();
+    sim.update();
     std::vector<DWORD> h = discover(sim);
     DWORD a = 0, b = 0, flag = 0, count = 0;
     sim.describe(h[0], 0xFF00, 0x15, &a, &b, &flag, &count);
@@ -96,19 +101,20 @@ TEST(Trace, OneNumberedLinePerCallInAStableFormat)
 
     std::vector<std::string> memory = sim.trace().lines();
     std::vector<std::string> expected = {
+        "KvUpdate -> -8 error=before-KvFind",
         "KvFind -> 3",
-        "KvRetrieve index=0 -> 0 handle=" ,
-        "KvRetrieve index=1 -> 0 handle=",
-        "KvRetrieve index=2 -> 0 handle=",
-        "KvGetFixedData handle=0x{h} monitor=1 feature=0xFF00:0x15 -> 0 a=46 b=0 flag=0 count=2",
-        "KvGetFeatureArray handle=0x{h} monitor=1 feature=0xFF00:0x15 length=3 -> 0 data=1600",
+        "KvRetrieve index=0 -> 1 handle=" ,
+        "KvRetrieve index=1 -> 1 handle=",
+        "KvRetrieve index=2 -> 1 handle=",
+        "KvGetFixedData handle=0x{h} monitor=1 feature=0xFF00:0x15 -> 1 a=46 b=0 flag=0 count=2",
+        "KvGetFeatureArray handle=0x{h} monitor=1 feature=0xFF00:0x15 length=3 -> 3 data=1600",
         "KvSetFeatureArray handle=0x{h} monitor=1 feature=0x82:0x10 length=3 data=650000 -> -4",
-        "KvSetFeatureValue handle=0x{h} monitor=1 feature=0xFF01:0xA1 value=1 -> 0",
-        "KvReportON handle=0x{h} monitor=1 -> 0",
+        "KvSetFeatureValue handle=0x{h} monitor=1 feature=0xFF01:0xA1 value=1 -> 1",
+        "KvReportON handle=0x{h} monitor=1 -> 1",
         "Sim set 1 mode 23 -> ok",
         "Report handle=0x{h} monitor=1 feature=0xFF00:0x15 bits=8 count=2 data=1700 -> delivered",
-        "KvReportOFF handle=0x{h} monitor=1 -> 0",
-        "KvRelease -> 0",
+        "KvReportOFF handle=0x{h} monitor=1 -> 1",
+        "KvRelease -> 1",
     };
     char hex[16];
     std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(h[0]));

@@ -9,6 +9,7 @@ using namespace simtest;
 TEST(Discovery, CountsThePluggedMonitorsAndHandsOutTheirHandles)
 {
     Simulator sim;
+    EXPECT_EQ(sim.update(), SimOutOfOrder) << "an update before the process's first KvFind";
     std::vector<DWORD> first = discover(sim);
     ASSERT_EQ(first.size(), 3u);
     EXPECT_EQ(std::set<DWORD>(first.begin(), first.end()).size(), 3u);
@@ -16,7 +17,7 @@ TEST(Discovery, CountsThePluggedMonitorsAndHandsOutTheirHandles)
         EXPECT_NE(h, 0u);
     EXPECT_EQ(sim.update(), 3);
     DWORD again = 0;
-    sim.retrieve(1, &again);
+    EXPECT_EQ(sim.retrieve(1, &again), 1);
     EXPECT_EQ(again, first[1]) << "a monitor keeps its handle while it stays plugged";
     DWORD h = 0xDEAD;
     EXPECT_EQ(sim.retrieve(3, &h), SimNoDevice);
@@ -54,7 +55,7 @@ TEST(Discovery, UnpluggedHandlesDieAndAreNeverReused)
     EXPECT_EQ(readWord(sim, first[1], 0xFF00, 0x15), -1) << "the old one stays dead";
     EXPECT_EQ(readWord(sim, third[1], 0xFF00, 0x15), 22);
 
-    EXPECT_EQ(sim.release(), 0);
+    EXPECT_GT(sim.release(), 0);
     for (DWORD h : third)
         EXPECT_EQ(readWord(sim, h, 0xFF00, 0x15), -1);
     std::vector<DWORD> fourth = discover(sim);
@@ -84,25 +85,25 @@ TEST(Faults, FeatureFaultsHitOnlyTheirFeatureAndWearOff)
 
     ASSERT_TRUE(act(sim, "fault 1 describe 0xFF00:0x15 times 1"));
     EXPECT_EQ(sim.describe(h[0], 0xFF00, 0x15, &a, &b, &flag, &count), SimInjected);
-    EXPECT_EQ(sim.describe(h[0], 0xFF00, 0x15, &a, &b, &flag, &count), 0) << "used up";
+    EXPECT_GT(sim.describe(h[0], 0xFF00, 0x15, &a, &b, &flag, &count), 0) << "used up";
 
     ASSERT_TRUE(act(sim, "fault 1 flag mode"));
-    EXPECT_EQ(sim.describe(h[0], 0xFF00, 0x15, &a, &b, &flag, &count), 0);
+    EXPECT_GT(sim.describe(h[0], 0xFF00, 0x15, &a, &b, &flag, &count), 0);
     EXPECT_EQ(flag, 1u);
-    EXPECT_EQ(sim.describe(h[1], 0xFF00, 0x15, &a, &b, &flag, &count), 0);
+    EXPECT_GT(sim.describe(h[1], 0xFF00, 0x15, &a, &b, &flag, &count), 0);
     EXPECT_EQ(flag, 0u) << "another monitor";
 
     ASSERT_TRUE(act(sim, "fault 1 read brightness"));
     BYTE buffer[3] = {};
     EXPECT_EQ(sim.readArray(h[0], 0x82, 0x10, buffer, 3), SimInjected);
-    EXPECT_EQ(sim.readArray(h[0], 0x82, 0x12, buffer, 3), 0);
+    EXPECT_GT(sim.readArray(h[0], 0x82, 0x12, buffer, 3), 0);
 
     ASSERT_TRUE(act(sim, "fault 1 write brightness"));
     EXPECT_EQ(writeWord(sim, h[0], 0x82, 0x10, 10), SimInjected);
     EXPECT_EQ(sim.writeValue(h[0], 0x82, 0x10, 10), SimInjected);
     ASSERT_TRUE(act(sim, "fault clear 1"));
     EXPECT_EQ(readWord(sim, h[0], 0x82, 0x10), 60) << "the refused write stored nothing";
-    EXPECT_EQ(sim.describe(h[0], 0xFF00, 0x15, &a, &b, &flag, &count), 0);
+    EXPECT_GT(sim.describe(h[0], 0xFF00, 0x15, &a, &b, &flag, &count), 0);
     EXPECT_EQ(flag, 0u);
 }
 

@@ -109,6 +109,8 @@ TEST(Scenario, BadLinesAreRefusedWithTheirLineNumber)
         {"fault 1 read", "fault without feature"},
         {"plug 1", "plugging a plugged monitor"},
         {"profile \"unterminated", "open quote"},
+        {"library success sometimes", "unknown library choice"},
+        {"library broadcast-wait 600001", "library wait beyond ten minutes"},
     };
     for (const Case& c : cases) {
         Scenario s;

@@ -196,7 +196,7 @@ TEST(Talvexsim, TheEnvironmentNamesScenarioTraceAndControl)
     EXPECT_EQ(finish(host), 0u);
     std::string written = fileText(trace);
     EXPECT_NE(written.find(" KvFind -> 1\n"), std::string::npos) << written;
-    EXPECT_NE(written.find(" KvRelease -> 0\n"), std::string::npos) << written;
+    EXPECT_NE(written.find(" KvRelease -> 1\n"), std::string::npos) << written;
 
     std::string bad = tempFile("talvex-sim-env-bad.txt", "monitor 1 nosuch S1\n");
     Child fallback;
