@@ -24,7 +24,7 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     if (!pDialog)
         return TRUE;
     try {
-        return pDialog->OnInitDialog();
+        return pDialog->HandleInitDialog();
     } catch (...) {
         AfxReportCurrentException();
         return TRUE;
@@ -135,6 +135,22 @@ void CDialog::EndDialog(int nResult)
     } else if (m_hWnd) {
         ::EndDialog(m_hWnd, nResult);
     }
+}
+
+// A modal dialog that did not move itself while it initialised is centred
+// on its owner; one that did keeps the place it chose.
+BOOL CDialog::HandleInitDialog()
+{
+    CRect before;
+    GetWindowRect(&before);
+    const BOOL result = OnInitDialog();
+    if (m_bModal && m_hWnd) {
+        CRect after;
+        GetWindowRect(&after);
+        if (after.TopLeft() == before.TopLeft())
+            CenterWindow();
+    }
+    return result;
 }
 
 BOOL CDialog::OnInitDialog()

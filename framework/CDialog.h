@@ -2,7 +2,8 @@
 // A dialog from a template of the program's resources, modeless (Create) or
 // modal (DoModal). A modal dialog runs its own message loop; its owner (the
 // explicit parent's top-level window, else the application's main window
-// when there is one, shown or hidden) is disabled while it runs.
+// when there is one, shown or hidden) is disabled while it runs. It opens
+// centred on its owner (CWnd::CenterWindow) unless OnInitDialog moved it.
 #include "framework/CDataExchange.h"
 #include "framework/CWnd.h"
 
@@ -45,6 +46,7 @@ private:
     friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
 
     HWND CreateFromTemplate(HWND hWndParent);
+    BOOL HandleInitDialog();
     HWND OwnerForModal() const;
     void RunModalLoop();
     void EndModal(HWND hWndOwner, bool ownerWasEnabled);

@@ -1,6 +1,7 @@
 #include "framework/CWinApp.h"
 
 #include "framework/AfxGlobals.h"
+#include "framework/AfxRes.h"
 #include "framework/CWnd.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
@@ -16,7 +17,6 @@ CWinApp*& TheApp()
     return app;
 }
 
-// The program's name for message box captions: the executable's base name.
 CString ModuleBaseName()
 {
     char path[MAX_PATH] = {};
@@ -27,6 +27,17 @@ CString ModuleBaseName()
     return dot > 0 ? name.Left(dot) : name;
 }
 
+// The program's name for message box captions: its title in the string
+// table, else the executable's base name. The resources are there already
+// while the static application object is built.
+CString DefaultAppName()
+{
+    char title[256] = {};
+    if (::LoadStringA(::GetModuleHandleA(nullptr), AFX_IDS_APP_TITLE, title, sizeof title) > 0)
+        return CString(title);
+    return ModuleBaseName();
+}
+
 }  // namespace
 
 CWinApp* AfxGetApp()
@@ -35,7 +46,7 @@ CWinApp* AfxGetApp()
 }
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
-    : m_hInstance(::GetModuleHandleA(nullptr)), m_strAppName(lpszAppName ? CString(lpszAppName) : ModuleBaseName()),
+    : m_hInstance(::GetModuleHandleA(nullptr)), m_strAppName(lpszAppName ? CString(lpszAppName) : DefaultAppName()),
       m_pPreviousApp(nullptr)
 {
     m_pszAppName = m_strAppName.GetString();

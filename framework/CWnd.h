@@ -85,6 +85,14 @@ public:
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     int GetDlgCtrlID() const;
+    // Centres a top-level window on the alternate window, else on its owner;
+    // on the work area of that window's screen when it is hidden or
+    // minimised, of the primary screen when there is none. The window is
+    // moved, never resized, and ends inside the work area.
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    // Centres a top-level window on the work area of the screen nearest
+    // hWndOnScreen, or of the primary screen when it is null.
+    void CenterOnScreenOf(HWND hWndOnScreen);
 
     // Text.
     void SetWindowText(LPCSTR lpszString);

@@ -265,9 +265,21 @@ void CVantorDlg::ShowSettingWindow()
     UnregisterAllHotKeys();
     theApp.m_bSettingShown = TRUE;
     ResetToFirstTab();
+    PlaceSettingWindow();
     ShowWindow(SW_SHOWNORMAL);
     BringToForeground(m_hWnd);
     OnExitSizeMove(0, 0);
+}
+
+// The first time, and when the screen it stood on has gone, the window opens
+// in the middle of the screen that holds the tray (the taskbar's window),
+// where the user just clicked.
+void CVantorDlg::PlaceSettingWindow()
+{
+    if (m_bPlaced && ::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONULL))
+        return;
+    CenterOnScreenOf(::FindWindowA("Shell_TrayWnd", nullptr));
+    m_bPlaced = TRUE;
 }
 
 void CVantorDlg::HideSettingWindow()

@@ -79,6 +79,9 @@ public:
     // "E&xit" chosen while a modal dialog ran: the timer ends the program
     // once the dialog's loop has returned.
     BOOL m_bExitPending = FALSE;
+    // The settings window has been placed on a screen once: from then on it
+    // opens where the user left it.
+    BOOL m_bPlaced = FALSE;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -107,6 +110,7 @@ protected:
 
 private:
     void InitTabPages();
+    void PlaceSettingWindow();
     void UnthemeTabControl();
     void FindDisplayMonitors();
     void AddSystemMenuItems();

@@ -116,6 +116,12 @@ TEST(ApplicationServices, MessageBoxesGoThroughTheSeamWithTheAppName)
     EXPECT_EQ(boxes.captions[0], "FrameworkTest");
     EXPECT_EQ(boxes.types[0], static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
     EXPECT_EQ(boxes.types[1], static_cast<UINT>(MB_ICONERROR));
+
+    // Without a name given, the program's title from the string table, not the file name.
+    CWinApp untitled;
+    AfxMessageBox("Titled?", MB_OK);
+    ASSERT_EQ(boxes.captions.size(), 3u);
+    EXPECT_EQ(boxes.captions[2], "Framework Test Title");
 }
 
 TEST(ApplicationServices, StringsAndIconsComeFromTheResources)

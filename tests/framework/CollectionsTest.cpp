@@ -3,6 +3,7 @@
 #include "framework/CPtrArray.h"
 #include "framework/CPtrList.h"
 #include "framework/CRect.h"
+#include "framework/CenteredRect.h"
 #include "framework/CTypedPtrArray.h"
 
 #include <gtest/gtest.h>
@@ -179,4 +180,17 @@ TEST(Geometry, RectangleArithmetic)
     EXPECT_EQ(n, CRect(1, 1, 5, 5));
     EXPECT_EQ(CPoint::FromLParam(static_cast<LPARAM>(0xFFFE0003)), CPoint(3, -2));
     EXPECT_EQ(CPoint(5, 5) - CPoint(2, 1), CSize(3, 4));
+}
+
+// Centred on the owner, but never outside the work area: a dialog of an owner
+// near an edge moves in, one larger than the work area shows its caption.
+TEST(Geometry, CenteredRectStaysInsideTheWorkArea)
+{
+    const CRect work(0, 0, 1280, 994);
+    EXPECT_EQ(CenteredRect(CSize(200, 100), CRect(100, 100, 501, 401), work), CRect(200, 200, 400, 300));
+    EXPECT_EQ(CenteredRect(CSize(300, 200), CRect(-50, 900, 50, 1100), work), CRect(0, 794, 300, 994));
+    EXPECT_EQ(CenteredRect(CSize(300, 200), CRect(1200, -80, 1400, 20), work), CRect(980, 0, 1280, 200));
+    EXPECT_EQ(CenteredRect(CSize(1500, 1200), work, work), CRect(0, 0, 1500, 1200));
+    const CRect second(1280, 30, 2304, 768);
+    EXPECT_EQ(CenteredRect(CSize(400, 300), second, second), CRect(1592, 249, 1992, 549));
 }

@@ -40,6 +40,29 @@ BEGIN_MESSAGE_MAP(FormDialog, CDialog)
     ON_MESSAGE(WM_APP, &FormDialog::OnApp)
 END_MESSAGE_MAP()
 
+// Places itself while it initialises, as a dialog with a place of its own does.
+class SelfPlacingDialog : public CDialog
+{
+public:
+    explicit SelfPlacingDialog(CWnd* pParent) : CDialog(IDD_TEST_FORM, pParent) {}
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        SetWindowPos(nullptr, 7, 9, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        return TRUE;
+    }
+};
+
+CRect PrimaryWorkArea()
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetMonitorInfoA(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+    return info.rcWork;
+}
+
 class ModalTest : public ::testing::Test
 {
 protected:
@@ -257,4 +280,29 @@ TEST(DialogFocus, GotoNextAndPreviousControl)
     dlg.PrevDlgCtrl();
     EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDC_NAME));
     dlg.DestroyWindow();
+}
+
+// A hidden owner shows nothing to centre on: the dialog opens in the middle of
+// the owner's screen, wherever the template put it. A dialog that placed
+// itself keeps that place.
+TEST_F(ModalTest, OpensCentredUnlessItPlacedItself)
+{
+    owner.SetWindowPos(nullptr, 3000, 3000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect shown;
+    seams->modalDialogReady = [&](CDialog& d) {
+        d.GetWindowRect(&shown);
+        d.EndDialog(IDOK);
+    };
+    FormDialog centred(&owner);
+    centred.DoModal();
+    const CRect work = PrimaryWorkArea();
+    CRect inside;
+    inside.IntersectRect(&shown, &work);
+    EXPECT_EQ(inside, shown) << "wholly inside the work area";
+    EXPECT_NEAR(shown.CenterPoint().x, work.CenterPoint().x, 1);
+    EXPECT_NEAR(shown.CenterPoint().y, work.CenterPoint().y, 1);
+
+    SelfPlacingDialog placed(&owner);
+    placed.DoModal();
+    EXPECT_EQ(shown.TopLeft(), CPoint(7, 9));
 }

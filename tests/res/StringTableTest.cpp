@@ -19,6 +19,7 @@ struct Quoted {
 };
 
 const Quoted kEnglish[] = {
+    {AFX_IDS_APP_TITLE, "Talvex"},
     {IDS_ABOUTBOX, "&About"},
     {IDS_MUTEX_NAME, "Orvel Quorra for LCD"},
     {IDS_VERSION, "Talvex Ver1.0.1"},
@@ -180,8 +181,10 @@ TEST(TranslatedStrings, KeepConversionsMnemonicsAndTheMutexName)
             EXPECT_EQ(Mnemonic(ja), Mnemonic(en)) << "string " << id;
         }
     }
-    // The single-instance mutex must not depend on the language.
+    // The single-instance mutex and the program's name (message-box captions)
+    // must not depend on the language.
     EXPECT_EQ(japanese.String(IDS_MUTEX_NAME), english.String(IDS_MUTEX_NAME));
+    EXPECT_EQ(japanese.String(AFX_IDS_APP_TITLE), english.String(AFX_IDS_APP_TITLE));
 }
 
 TEST(TranslatedStrings, JapaneseTableMatchesItsScriptAfterTheCodePageTrip)

@@ -1,5 +1,6 @@
 // The settings window: closing only hides it, "E&xit" ends the program (also
-// from inside a modal dialog's loop), the About box, and the keyboard.
+// from inside a modal dialog's loop), the About box, where the window and its
+// dialogs open, and the keyboard.
 #include "HotKeyProbe.h"
 #include "Scenarios.h"
 #include "ShellIds.h"
@@ -154,6 +155,80 @@ TEST_F(SettingsWindowTest, TheMonitorUnderTheWindowBecomesCurrent)
     ASSERT_EQ(CurrentSerial(), "A0000001");
     SendMessageA(dlg->m_hWnd, WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(CurrentSerial(), "A0000001");
+}
+
+CRect WindowRect(HWND window)
+{
+    CRect rect;
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+CRect WorkAreaOf(HWND window)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    return info.rcWork;
+}
+
+void ExpectCentredInside(const CRect& shown, const CRect& around, const CRect& work, const std::string& what)
+{
+    CRect inside;
+    inside.IntersectRect(&shown, &work);
+    EXPECT_EQ(inside, shown) << what << " lies wholly inside the work area";
+    EXPECT_NEAR(shown.CenterPoint().x, around.CenterPoint().x, 2) << what;
+    EXPECT_NEAR(shown.CenterPoint().y, around.CenterPoint().y, 2) << what;
+}
+
+// Every window opens where the user looks, wholly inside the work area: the
+// settings window in the middle of the screen, the About box and the F12
+// warning on the settings window, the colour dialogs (which minimise it) in
+// the middle of its screen. Moved by the user, the settings window opens
+// there again.
+TEST_F(SettingsWindowTest, WindowsOpenCentredInsideTheWorkArea)
+{
+    CVantorDlg* dlg = StartWithHotKey();
+    ShowSettings();
+    const CRect work = WorkAreaOf(dlg->m_hWnd);
+    const CRect settings = WindowRect(dlg->m_hWnd);
+    ExpectCentredInside(settings, work, work, "settings window");
+
+    struct Opened {
+        std::string caption;
+        CRect shown;
+        bool ownerMinimised = false;
+    };
+    std::vector<Opened> opened;
+    Seams::Override seams;
+    seams->modalDialogReady = [&](CDialog& dialog) {
+        const HWND owner = GetWindow(dialog.m_hWnd, GW_OWNER);
+        opened.push_back({TextOf(dialog.m_hWnd), WindowRect(dialog.m_hWnd), IsIconic(owner) != FALSE});
+        dialog.EndDialog(IDCANCEL);
+    };
+    SendMessageA(dlg->m_hWnd, WM_SYSCOMMAND, IdmAbout, 0);
+    const HWND field = GetDlgItem(dlg->m_pageHotKey.m_hWnd, 1094);
+    SetFocus(field);
+    SendMessageA(field, HKM_SETHOTKEY, VK_F12, 0);
+    SendMessageA(dlg->m_pageHotKey.m_hWnd, WM_COMMAND, MAKEWPARAM(1094, EN_CHANGE), reinterpret_cast<LPARAM>(field));
+    for (int button : {1047 /* "C&olor..." */, 1048 /* "Tunora &Functions..." */}) {
+        const HWND page = dlg->m_pageColor.m_hWnd;
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
+    }
+    ASSERT_EQ(opened.size(), 4u);
+    EXPECT_EQ(opened[0].caption, "About Talvex");
+    ExpectCentredInside(opened[0].shown, settings, work, "About box");
+    EXPECT_EQ(opened[1].caption, "Talvex");
+    ExpectCentredInside(opened[1].shown, settings, work, "F12 warning, after sizing itself to its text");
+    for (int i : {2, 3}) {
+        EXPECT_TRUE(opened[i].ownerMinimised) << opened[i].caption;
+        ExpectCentredInside(opened[i].shown, work, work, opened[i].caption);
+    }
+
+    SetWindowPos(dlg->m_hWnd, nullptr, work.left + 20, work.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(dlg->m_hWnd, WM_CLOSE, 0, 0);
+    ShowSettings();
+    EXPECT_EQ(WindowRect(dlg->m_hWnd).TopLeft(), CPoint(work.left + 20, work.top + 30));
 }
 
 class KeyboardTest : public SettingsWindowTest

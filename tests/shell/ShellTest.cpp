@@ -54,8 +54,9 @@ void ShellTest::InstallSeams()
         sleeps.push_back(ms);
         SimTrace::Note("Test sleep " + std::to_string(ms));
     };
-    m_seams->messageBox = [this](HWND, LPCSTR text, LPCSTR, UINT type) {
+    m_seams->messageBox = [this](HWND, LPCSTR text, LPCSTR caption, UINT type) {
         messageBoxes.emplace_back(text ? text : "");
+        messageBoxCaptions.emplace_back(caption ? caption : "");
         messageBoxTypes.push_back(type);
         return IDOK;
     };

@@ -102,6 +102,7 @@ protected:
     std::vector<TrayCall> trayCalls;
     std::vector<DWORD> sleeps;
     std::vector<std::string> messageBoxes;
+    std::vector<std::string> messageBoxCaptions;
     std::vector<UINT> messageBoxTypes;
     std::vector<MenuCall> menus;
     std::vector<ProfileCall> profileCalls;

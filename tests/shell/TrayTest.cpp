@@ -235,6 +235,7 @@ TEST_F(TrayTest, AnotherErrorEndsTheProgramWithItsMessage)
     EXPECT_TRUE(sleeps.empty());
     ASSERT_EQ(messageBoxes.size(), 1u);
     EXPECT_EQ(messageBoxes[0], TrayFailedText);
+    EXPECT_EQ(messageBoxCaptions[0], "Talvex") << "the program's title, not its file name";
     EXPECT_EQ(messageBoxTypes[0] & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(messageBoxTypes[0] & MB_TYPEMASK, static_cast<UINT>(MB_OK));
     EXPECT_FALSE(theApp.m_bTrayIconOk);
