@@ -7,6 +7,7 @@ set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR="${TALVEX_BUILD_DIR:-$top/build}"
 . "$top/tools/wine-env.sh"
+. "$top/tools/virtual-display.sh"
 state="$BUILD_DIR/run-display"
 state_display=""
 
@@ -24,19 +25,9 @@ cmake -S "$top" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86
 cmake --build "$BUILD_DIR" -j"$(nproc)" --target talvex talvexsim
 
 if [ -z "$DISPLAY" ]; then
-    for n in $(seq 20 80); do
-        [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        pid=$!
-        sleep 0.5
-        if kill -0 "$pid" 2>/dev/null; then
-            export DISPLAY=":$n"
-            state_display="$DISPLAY"
-            echo "$DISPLAY $pid" >"$state"
-            break
-        fi
-    done
-    [ -n "$DISPLAY" ] || { echo "no virtual display could be started" >&2; exit 1; }
+    start_virtual_display 20 80 || { echo "no virtual display could be started" >&2; exit 1; }
+    state_display="$DISPLAY"
+    echo "$DISPLAY $xvfb_pid" >"$state"
     echo "Talvex runs on the virtual display $DISPLAY."
     echo "  see it:   tools/screenshot.sh $DISPLAY shot.png"
     echo "  drive it: DISPLAY=$DISPLAY $BUILD_DIR/wine-run $BUILD_DIR/bin/talvexsim.exe help"

@@ -4,6 +4,18 @@ import sys
 import zlib
 
 
+def png_bytes(width, height, rows):
+    """A PNG file of 8-bit RGB pixels; rows holds each line as a 0 filter byte and R G B triples."""
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+    out = b"\x89PNG\r\n\x1a\n"
+    out += chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+    out += chunk(b"IDAT", zlib.compress(bytes(rows), 6))
+    out += chunk(b"IEND", b"")
+    return out
+
+
 def main():
     data = sys.stdin.buffer.read()
     header = struct.unpack(">25I", data[:100])
@@ -24,15 +36,8 @@ def main():
             else:
                 r, g, b = line[x + step - 3], line[x + step - 2], line[x + step - 1]
             rows += bytes((r, g, b))
-
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-
-    out = b"\x89PNG\r\n\x1a\n"
-    out += chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-    out += chunk(b"IDAT", zlib.compress(bytes(rows), 6))
-    out += chunk(b"IEND", b"")
-    sys.stdout.buffer.write(out)
+    sys.stdout.buffer.write(png_bytes(width, height, rows))
 
 
-main()
+if __name__ == "__main__":
+    main()
