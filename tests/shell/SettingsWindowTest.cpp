@@ -185,7 +185,7 @@ void ExpectCentredInside(const CRect& shown, const CRect& around, const CRect& w
 // settings window in the middle of the screen, the About box and the F12
 // warning on the settings window, the colour dialogs (which minimise it) in
 // the middle of its screen. Moved by the user, the settings window opens
-// there again.
+// there again, unless no screen shows that place.
 TEST_F(SettingsWindowTest, WindowsOpenCentredInsideTheWorkArea)
 {
     CVantorDlg* dlg = StartWithHotKey();
@@ -229,6 +229,12 @@ TEST_F(SettingsWindowTest, WindowsOpenCentredInsideTheWorkArea)
     SendMessageA(dlg->m_hWnd, WM_CLOSE, 0, 0);
     ShowSettings();
     EXPECT_EQ(WindowRect(dlg->m_hWnd).TopLeft(), CPoint(work.left + 20, work.top + 30));
+
+    // Left where no screen is any more (one was unplugged): back in the middle.
+    SetWindowPos(dlg->m_hWnd, nullptr, 30000, 30000, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(dlg->m_hWnd, WM_CLOSE, 0, 0);
+    ShowSettings();
+    EXPECT_EQ(WindowRect(dlg->m_hWnd), settings);
 }
 
 class KeyboardTest : public SettingsWindowTest
