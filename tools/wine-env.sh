@@ -18,7 +18,40 @@ wine_prefix_ready() {
             wineserver -w
             touch "$WINEPREFIX/.talvex-ready"
         fi
+        # Also for prefixes made before the fonts were mapped.
+        if [ ! -f "$WINEPREFIX/.talvex-fonts" ]; then
+            wine_japanese_fonts
+            touch "$WINEPREFIX/.talvex-fonts"
+        fi
     ) 9>"$WINEPREFIX.lock"
+}
+
+# The faces a Japanese Windows has, served by the IPA fonts (fonts-ipafont).
+# The dialog templates and Wine's own dialogs ask for them by name (under a
+# Japanese locale Wine substitutes "MS UI Gothic" for "MS Shell Dlg");
+# without them Japanese text falls back to faces with no Japanese glyphs.
+# regedit reads a Unicode .reg file as UTF-16.
+wine_japanese_fonts() {
+    reg_file="$WINEPREFIX/.talvex-fonts.reg"
+    {
+        printf '\377\376'
+        iconv -f UTF-8 -t UTF-16LE <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS UI Gothic"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS Gothic"="IPAGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS PMincho"="IPAPMincho"
+"ＭＳ Ｐ明朝"="IPAPMincho"
+"MS Mincho"="IPAMincho"
+"ＭＳ 明朝"="IPAMincho"
+REG
+    } >"$reg_file"
+    wine regedit /S "$reg_file" >/dev/null 2>&1 || true
+    rm -f "$reg_file"
 }
 
 # Windows managed by the desktop's window manager (a user's own display) or not.
