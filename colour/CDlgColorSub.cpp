@@ -742,7 +742,13 @@ void CDlgColorSub::OnBnClickedReset()
     if (!IsDeviceReachable())
         EndDialog(0);
     const WORD mode = CurrentColor().Value(S::Mode);
+    const DWORD device = theApp.m_StatusAll.m_hCurDevice;
     if (HasTunoraData(mode) && AfxMessageBox(IDS_RESET_CONFIRM, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    // While the question was open the monitors may have changed: the dialog
+    // ended from outside keeps that result, and another current monitor is
+    // not the one the user was asked about.
+    if (GetEndResult() == SubDialogClosedFromOutside || theApp.m_StatusAll.m_hCurDevice != device)
         return;
     // A mode report may have come in while the question was open.
     if (CurrentColor().Value(S::Mode) != mode) {

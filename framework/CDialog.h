@@ -23,6 +23,10 @@ public:
     // before that wins); hides a modeless one.
     void EndDialog(int nResult);
     BOOL IsModal() const { return m_bModal; }
+    // The result a modal dialog ends with once its loop looks; -1 while
+    // nothing ended it yet. A handler that waited for the user can see
+    // whether the dialog was ended meanwhile.
+    int GetEndResult() const { return m_bModal && m_bEnded ? m_nModalResult : -1; }
 
     virtual BOOL OnInitDialog();
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);

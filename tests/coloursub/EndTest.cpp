@@ -6,10 +6,13 @@
 #include "SimWrites.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
+#include "shell/Messages.h"
 
 #include <gmock/gmock.h>
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::Not;
 
 namespace {
 
@@ -149,6 +152,32 @@ TEST_F(EndTest, ResetIsCancelledWhenTheModeChangedMeanwhile)
     EXPECT_EQ(questions[1].first, StringOf(IDS_RESET_MODE_CHANGED));
     EXPECT_EQ(questions[1].second, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_TRUE(SimWrites(1).empty());
+}
+
+// A plug, unplug or the wizard while the question is open: the dialog ended
+// from outside stays ended with 255, and a monitor made current meanwhile
+// is not the one the user agreed to reset.
+TEST_F(EndTest, ResetIsDroppedWhenTheMonitorsChangedMeanwhile)
+{
+    Start(Scenario);
+    ClickSameModels();
+    m_seams->messageBox = [&](HWND, LPCSTR, LPCSTR, UINT) {
+        Main().CloseSubDialogs();
+        return IDYES;
+    };
+    EXPECT_EQ(Run([&](CDlgColorSub& d) { Click(d, IDC_BTN_RESET); }), SubDialogClosedFromOutside);
+    EXPECT_TRUE(SimWrites(1).empty());
+    EXPECT_TRUE(SimWrites(2).empty());
+
+    Start(Scenario);
+    m_seams->messageBox = [&](HWND, LPCSTR, LPCSTR, UINT) {
+        Main().SendMessage(UM_SELECT_MONITOR, 0, 1);
+        return IDYES;
+    };
+    Run([&](CDlgColorSub& d) { Click(d, IDC_BTN_RESET); });
+    ASSERT_EQ(theApp.m_StatusAll.m_hCurDevice, Handle(2));
+    EXPECT_THAT(SimWrites(1), Not(Contains(ResetCommand)));
+    EXPECT_THAT(SimWrites(2), Not(Contains(ResetCommand)));
 }
 
 } // namespace
