@@ -151,7 +151,11 @@ void CDlgColor::OnBnClickedExport()
 
     CWaitCursor wait;
     ColorDataRecord record;
-    record.ReadFromMonitor(*this, current->m_strModelCode, current->m_Caps.dwModeFeatures);
+    // The monitor may have left the user mode since the list showed it.
+    if (!record.ReadFromMonitor(*this, current->m_strModelCode, current->m_Caps.dwModeFeatures)) {
+        AfxMessageBox(IDS_EXPORT_REFUSED, MB_ICONEXCLAMATION);
+        return;
+    }
     if (WriteDataFile(path, record))
         FocusCloseButton(MainWindow());
 }

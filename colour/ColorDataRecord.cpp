@@ -36,6 +36,13 @@ void CopyText(char* field, int size, LPCSTR text)
         std::strncpy(field, text, static_cast<size_t>(size - 1));
 }
 
+// A stored value is sent only within the range the target monitor reports
+// for the feature, as a rescaled one is: a file may hold any number.
+bool WithinMaximum(short value, WORD maximum)
+{
+    return value >= 0 && static_cast<int>(value) <= static_cast<int>(maximum);
+}
+
 CString ProductOf(LPCSTR key)
 {
     CString text(key);
@@ -111,7 +118,7 @@ void ColorDataRecord::FromBytes(const BYTE* bytes, UINT length)
         std::memcpy(static_cast<void*>(this), bytes, std::min(length, Size));
 }
 
-void ColorDataRecord::ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode,
+bool ColorDataRecord::ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode,
                                       const DWORD (&modeFeatures)[ColorModeCount])
 {
     Clear();
@@ -119,9 +126,13 @@ void ColorDataRecord::ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode,
     SetHeader(header.Mid(header.ReverseFind('\\') + 1));
     SetModel(modelCode);
 
+    // The monitor's own mode decides, not the one the page last showed: the
+    // values of any other mode would not import anywhere.
     BYTE bytes[FeatureValueSize] = {};
-    channel.GetFeature(bytes, FeatureValueSize, FEATURE_COLOR_MODE);   // a failed read leaves mode 0
+    const bool modeRead = channel.GetFeature(bytes, FeatureValueSize, FEATURE_COLOR_MODE);
     nMode = static_cast<short>(Word(bytes));
+    if (!modeRead || !IsUserMode(nMode))
+        return false;
     dwFeatureMask = ModeFeatureMask(modeFeatures, nMode);
 
     for (int i = 0; i < SlotCount; ++i) {
@@ -134,6 +145,7 @@ void ColorDataRecord::ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode,
         slots[i].nValue = static_cast<short>(Slots[i].apply == Apply::FirstByte ? bytes[0] : Word(bytes));
         slots[i].nMax = static_cast<short>(maximum);
     }
+    return true;
 }
 
 ColorDataRecord::Check ColorDataRecord::CheckFor(const CString& modelCode,
@@ -201,7 +213,7 @@ void ColorDataRecord::ApplySlot(CHIDMonitor& channel, int index) const
     const bool read = channel.GetFeature(bytes, FeatureValueSize, rule.feature, &maximum);
 
     if (rule.apply == Apply::FirstByte) {
-        if (bytes[0] == slot.nValue)
+        if (bytes[0] == slot.nValue || !WithinMaximum(slot.nValue, std::min<WORD>(maximum, 0xFF)))
             return;
         bytes[0] = LOBYTE(slot.nValue);
         channel.SetFeature(bytes, FeatureValueSize, rule.feature);
@@ -209,9 +221,11 @@ void ColorDataRecord::ApplySlot(CHIDMonitor& channel, int index) const
     }
 
     WORD value = static_cast<WORD>(slot.nValue);
-    if (rule.apply != Apply::Value) {
-        if ((rule.apply == Apply::ScaledWhenRead && !read) || !Scale(slot.nValue, slot.nMax, maximum, &value))
+    if (rule.apply == Apply::Value) {
+        if (!WithinMaximum(slot.nValue, maximum))
             return;
+    } else if ((rule.apply == Apply::ScaledWhenRead && !read) || !Scale(slot.nValue, slot.nMax, maximum, &value)) {
+        return;
     }
     if (value == Word(bytes))
         return;

@@ -69,8 +69,9 @@ struct ColorDataRecord {
     void ToBytes(BYTE (&bytes)[Size]) const;
     void FromBytes(const BYTE* bytes, UINT length);
 
-    // Fills the record from the monitor the channel points at.
-    void ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode, const DWORD (&modeFeatures)[ColorModeCount]);
+    // Fills the record from the monitor the channel points at; false, with
+    // no value read, when its colour mode cannot be read or is no user mode.
+    bool ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode, const DWORD (&modeFeatures)[ColorModeCount]);
     // Whether the record may be imported onto a monitor of this model code
     // and these feature masks.
     Check CheckFor(const CString& modelCode, const DWORD (&modeFeatures)[ColorModeCount]) const;

@@ -194,21 +194,32 @@ TEST(ColorDataRecordCheck, ProductModelModeAndMaskMustFit)
     EXPECT_EQ(record.CheckFor("TP000001", masks.modes), ColorDataRecord::Check::OtherMask);
 }
 
-TEST(ColorDataRecordExport, FlagBytesStayOutAndModesBeyondTheMasksReadNothing)
+// Only the values of a user mode make a file: a mode the monitor did not
+// tell, or any other mode, reads nothing more.
+TEST(ColorDataRecordExport, FlagBytesStayOutAndOnlyAUserModeIsRead)
 {
     Masks masks;
     masks.modes[0] = 0x401;
+    masks.modes[40] = 0x401;
+    masks.modes[22] = 0x401;
     TableChannel monitor;
-    monitor.Set(FEATURE_COLOR_MODE, 47, 46);
     monitor.Set(FEATURE_BRIGHTNESS, 60, 100);
     monitor.Set(FEATURE_OVERDRIVE, 2, 2, 1);
     ColorDataRecord record = Zeroed();
-    record.ReadFromMonitor(monitor, "SIM27Q01", masks.modes);
-    EXPECT_EQ(record.nMode, 47);
-    EXPECT_EQ(record.dwFeatureMask, 0u);
+    for (WORD mode : {47, 40, 21}) {
+        monitor.Set(FEATURE_COLOR_MODE, mode, 46);
+        monitor.reads.clear();
+        EXPECT_FALSE(record.ReadFromMonitor(monitor, "SIM27Q01", masks.modes)) << mode;
+        EXPECT_EQ(monitor.reads.size(), 1u) << mode;
+    }
+    monitor.Unreadable(FEATURE_COLOR_MODE);   // not taken as mode 0
+    monitor.reads.clear();
+    EXPECT_FALSE(record.ReadFromMonitor(monitor, "SIM27Q01", masks.modes));
     EXPECT_EQ(monitor.reads.size(), 1u);
-    monitor.Unreadable(FEATURE_COLOR_MODE);   // counts as mode 0
-    record.ReadFromMonitor(monitor, "SIM27Q01", masks.modes);
+
+    monitor.Set(FEATURE_COLOR_MODE, 22, 46);
+    ASSERT_TRUE(record.ReadFromMonitor(monitor, "SIM27Q01", masks.modes));
+    EXPECT_EQ(record.nMode, 22);
     EXPECT_EQ(record.dwFeatureMask, 0x401u);
     EXPECT_EQ((std::vector<int>{int(record.slots[1].bPresent), record.slots[1].nValue, record.slots[1].nMax}),
               (std::vector<int>{1, 60, 100}));
@@ -234,15 +245,15 @@ TEST_F(ColorDataRecordApply, ScaledToTheTargetInTheRecordsModeOnlyWhereChangedTh
     Present(record, 1, 60, 100);   // brightness
     Present(record, 2, 50, 100);   // contrast: 15.5 truncated
     Present(record, 10, 60, 100);  // saturation: the same already
-    Present(record, 4, 3, 252);    // gamma, unreadable: counts as 0
+    Present(record, 4, 3, 252);    // gamma, unreadable: no maximum to fit in
     Present(record, 9, 1, 1);      // Velocis
     monitor.Set(FEATURE_BRIGHTNESS, 10, 50);
     monitor.Set(FEATURE_CONTRAST, 0, 31);
     monitor.Set(FEATURE_SATURATION, 60, 100);
     record.ApplyTo(monitor, masks.modes);
 
-    EXPECT_EQ(monitor.written, (std::vector<FeatureAddress>{FEATURE_COLOR_MODE, FEATURE_BRIGHTNESS, FEATURE_CONTRAST,
-                                                            FEATURE_GAMMA, FEATURE_COMMIT}));
+    EXPECT_EQ(monitor.written,
+              (std::vector<FeatureAddress>{FEATURE_COLOR_MODE, FEATURE_BRIGHTNESS, FEATURE_CONTRAST, FEATURE_COMMIT}));
     EXPECT_EQ(monitor.bytes[0], (std::vector<BYTE>{24, 0}));
     EXPECT_EQ(monitor.Value(FEATURE_BRIGHTNESS), 30);
     EXPECT_EQ(monitor.Value(FEATURE_CONTRAST), 15);
@@ -294,6 +305,29 @@ TEST_F(ColorDataRecordApply, FailedReadsFlagBytesAndMissingScales)
     EXPECT_EQ(scaled, 7);
     EXPECT_TRUE(ColorDataRecord::Scale(32767, 32767, 32767, &scaled));
     EXPECT_EQ(scaled, 32767);
+}
+
+// Values kept as they are must fit the target's own range too.
+TEST_F(ColorDataRecordApply, UnscaledValuesOnlyWithinTheTargetsMaximum)
+{
+    ColorDataRecord record = Valid();
+    Present(record, 0, 15, 15);    // temperature above the target's 14
+    Present(record, 9, 2, 1);      // Velocis above 1
+    Present(record, 8, -1, 2);     // contrast enhancer below 0
+    Present(record, 12, 3, 2);     // overdrive above 2
+    Present(record, 17, 1, 1);     // text enhancer: fits
+    Present(record, 18, 5, 5);     // Glintara: the maximum itself fits
+    monitor.Set(FEATURE_COLOR_TEMPERATURE, 6, 14);
+    monitor.Set(FEATURE_VELOCIS, 0, 1);
+    monitor.Set(FEATURE_CONTRAST_ENHANCER, 1, 2);
+    monitor.Set(FEATURE_OVERDRIVE, 1, 2);
+    monitor.Set(FEATURE_TEXT_ENHANCER, 0, 1, 1);
+    monitor.Set(FEATURE_GLINTARA, 0, 5);
+    record.ApplyTo(monitor, masks.modes);
+    EXPECT_EQ(monitor.written,
+              (std::vector<FeatureAddress>{FEATURE_TEXT_ENHANCER, FEATURE_GLINTARA, FEATURE_COMMIT}));
+    EXPECT_EQ(monitor.bytes[0], (std::vector<BYTE>{1, 1}));
+    EXPECT_EQ(monitor.Value(FEATURE_GLINTARA), 5);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 namespace {
 
@@ -55,6 +56,33 @@ monitor 1 a A0000001 display 1
 monitor 2 other C0000001 display 1
 monitor 3 half H0000001 display 1
 monitor 4 a A0000002 display 1
+)";
+
+// Two monitors of one model code whose modes carry the enhancement
+// functions; the second offers lower Crisora and Glintara levels.
+const char FunctionsFileScenario[] = R"(
+profile f
+  model "PANEL-F"
+  code PANELF01
+  modes 22
+  mask 22 0x2650080
+  default contrast-enhancer 2 mode 22
+  default noise-reduction 1 mode 22
+  default sensora 1 mode 22
+  default crisora 4 mode 22
+  default skin-tone 1 mode 22
+  default glintara 3 mode 22
+end
+profile low
+  model "PANEL-F"
+  code PANELF01
+  modes 22
+  mask 22 0x2650080
+  maximum crisora 3
+  maximum glintara 2
+end
+monitor 1 f F0000001 display 1
+monitor 2 low F0000002 display 1
 )";
 
 class DataFileTest : public TunoraTest {
@@ -186,12 +214,21 @@ TEST_F(ExportTest, RefusedOutsideTheUserModes)
     EXPECT_EQ(m_messages[0].second, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_TRUE(FileBytes().empty());
 
+    // The monitor left the user mode shown in the list: its own mode decides.
+    PickMode(23);
+    Sim("set 1 mode 40 quiet");
+    m_messages.clear();
+    Export();
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].first, Text(IDS_EXPORT_REFUSED));
+    EXPECT_TRUE(FileBytes().empty());
+
     // A cancelled file dialog ends the export before any check.
     m_choose = false;
     m_messages.clear();
     Export();
     EXPECT_TRUE(m_messages.empty());
-    EXPECT_EQ(m_dialogs.size(), 2u);
+    EXPECT_EQ(m_dialogs.size(), 3u);
 }
 
 TEST_F(ImportTest, FilesThatDoNotFitAreRefusedWithoutWrites)
@@ -265,6 +302,45 @@ TEST_F(ImportTest, SameModelCodesFollowUntilOneDoesNotAnswer)
     EXPECT_EQ(Stored(3, FEATURE_COLOR_MODE), 23) << "brought into the selected mode";
     EXPECT_EQ(Stored(4, FEATURE_BRIGHTNESS, 23), 80);
     EXPECT_EQ(Stored(2, FEATURE_BRIGHTNESS, 23), 50);
+}
+
+// The slots of the enhancement functions, the contrast enhancer and the
+// noise reduction go out and come back as they are; a value above what a
+// monitor of the model code offers is not sent to it.
+TEST_F(ImportTest, FunctionSlotsGoOutAndComeBackWithinEachMonitorsRange)
+{
+    Start(FunctionsFileScenario);
+    Export();
+    const std::vector<BYTE> bytes = FileBytes();
+    ASSERT_EQ(bytes.size(), 204u);
+    ColorDataRecord record;
+    record.FromBytes(bytes.data(), 204);
+    EXPECT_EQ(record.dwFeatureMask, 0x2650080u);
+    const std::map<int, std::vector<int>> expected{
+        {8, {1, 2, 2}}, {13, {1, 1, 1}}, {14, {1, 1, 1}}, {15, {1, 4, 5}}, {16, {1, 1, 1}}, {18, {1, 3, 5}}};
+    for (int i = 0; i < ColorDataRecord::SlotCount; ++i) {
+        const ColorDataSlot& slot = record.slots[i];
+        const auto want = expected.count(i) ? expected.at(i) : std::vector<int>{0, 0, 0};
+        EXPECT_EQ((std::vector<int>{int(slot.bPresent), slot.nValue, slot.nMax}), want) << "slot " << i;
+    }
+
+    const FeatureAddress features[] = {FEATURE_CONTRAST_ENHANCER, FEATURE_NOISE_REDUCTION, FEATURE_SENSORA,
+                                       FEATURE_CRISORA, FEATURE_SKIN_TONE, FEATURE_GLINTARA};
+    for (const char* name : {"contrast-enhancer", "noise-reduction", "sensora", "crisora", "skin-tone", "glintara"})
+        Sim(std::string("set 1 ") + name + " 0 quiet");
+    ClickSameModels();
+    Sim("trace clear");
+    Import();
+    EXPECT_TRUE(m_messages.empty());
+    std::vector<int> first, second;
+    for (const FeatureAddress& feature : features) {
+        first.push_back(Stored(1, feature, 22));
+        second.push_back(Stored(2, feature, 22));
+    }
+    EXPECT_EQ(first, (std::vector<int>{2, 1, 1, 4, 1, 3}));
+    EXPECT_EQ(second, (std::vector<int>{2, 1, 1, 0, 1, 0}));
+    EXPECT_TRUE(Trace({"KvSetFeature", "monitor=2 ", "0xFF01:0xAA"}).empty()) << "Crisora 4 of at most 3";
+    EXPECT_TRUE(Trace({"KvSetFeature", "monitor=2 ", "0xFF01:0xAD"}).empty()) << "Glintara 3 of at most 2";
 }
 
 TEST_F(ImportTest, FileErrorsAndReadOnlyFiles)
