@@ -180,6 +180,8 @@ bool CDlgColTunoraFunctions::LoadFromMonitor()
     SelectCurrentValues(current);
     if (ValidOf(current, ColorSlot::Mode))
         UpdateControlStates(current);
+    else
+        DisableFunctionLists();   // without the mode nothing says what it allows
     SyncSameModels();
     return true;
 }
@@ -273,6 +275,12 @@ void CDlgColTunoraFunctions::UpdateControlStates(const CMonitorColor& state)
     m_cmbTextEnhancer.EnableWindow(usable(ColorSlot::TextEnhancer, MF_TEXT_ENHANCER) &&
                                    state.m_byTextEnhancerFlag == 0 && crisoraOn);
     m_cmbGlintara.EnableWindow(usable(ColorSlot::Glintara, MF_GLINTARA));
+}
+
+void CDlgColTunoraFunctions::DisableFunctionLists()
+{
+    for (CComboBox* combo : {&m_cmbSensora, &m_cmbCrisora, &m_cmbSkinTone, &m_cmbTextEnhancer, &m_cmbGlintara})
+        combo->EnableWindow(FALSE);
 }
 
 // A Crisora level decides what the two enhancers show: both are read again.

@@ -85,6 +85,7 @@ private:
     void OnHidReport(LPARAM lParam);
     void OnFunctionReport(ColorSlot slot, WORD value);
     void ShowTextEnhancer(const CMonitorColor& state, short crisora);
+    void DisableFunctionLists();
     void WalkSameModels(const SameModelWalk::Step& step);
     bool WasSynced(const CMonitorStatus& monitor) const;
 

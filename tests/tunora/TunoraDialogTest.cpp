@@ -10,6 +10,8 @@
 
 #include <dbt.h>
 
+#include <cstring>
+
 namespace {
 
 using TunoraOpeningTest = TunoraTest;
@@ -155,6 +157,34 @@ TEST_F(TunoraOpeningTest, MonitorThatDoesNotAnswerLeavesTheListsEmpty)
     // Nothing was read, so nothing is put back and the page's record stays.
     EXPECT_TRUE(Trace({"KvSetFeatureArray", "0xFF01:0xA9"}).empty());
     EXPECT_TRUE(theApp.m_pCurColor->Valid(ColorSlot::Mode));
+}
+
+// Answers the reachability read of the opening, then loses the mode.
+class ModeUnreadAtOpening : public CDlgColTunoraFunctions {
+public:
+    bool GetFeature(BYTE* buffer, short size, BYTE usage, WORD usagePage, WORD* maximum, WORD* second) override
+    {
+        if (FEATURE_COLOR_MODE.Is(usagePage, usage) && ++m_modeReads == 2) {
+            std::memset(buffer, 0, static_cast<size_t>(size));
+            return false;
+        }
+        return CDlgColTunoraFunctions::GetFeature(buffer, size, usage, usagePage, maximum, second);
+    }
+    int m_modeReads = 0;
+};
+
+// Without the mode there is no mask to allow a function: nothing can be chosen.
+TEST_F(TunoraOpeningTest, ModeUnreadAtOpeningLeavesEveryListDisabled)
+{
+    Start(FunctionsScenario);
+    ModeUnreadAtOpening dialog;
+    RunDialog([&](CDlgColTunoraFunctions& d) {
+        EXPECT_FALSE(d.m_savedColor.Valid(ColorSlot::Mode));
+        for (int id : {IDC_COMBO_SENSORA, IDC_COMBO_CRISORA, IDC_COMBO_SKIN_TONE, IDC_COMBO_TEXT_ENHANCER,
+                       IDC_COMBO_GLINTARA})
+            EXPECT_FALSE(Usable(d, id)) << id;
+        Click(d, IDOK);
+    }, &dialog);
 }
 
 TEST_F(TunoraChangeTest, ChoiceGoesToTheMonitorAndTheSameModelInItsMode)

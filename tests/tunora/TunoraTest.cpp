@@ -36,11 +36,11 @@ void TunoraTest::OpenFromPage(const Script& script)
     Pump();
 }
 
-INT_PTR TunoraTest::RunDialog(const Script& script)
+INT_PTR TunoraTest::RunDialog(const Script& script, CDlgColTunoraFunctions* given)
 {
     Install(script);
-    CDlgColTunoraFunctions dialog;
-    const INT_PTR result = dialog.DoModal();
+    CDlgColTunoraFunctions own;
+    const INT_PTR result = (given ? *given : own).DoModal();
     m_seams->modalDialogReady = nullptr;
     Pump();
     return result;

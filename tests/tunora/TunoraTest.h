@@ -24,8 +24,8 @@ protected:
 
     // The dialog opened by the page's "Tunora &Functions..." button.
     void OpenFromPage(const Script& script);
-    // The dialog run on its own; answers its result.
-    INT_PTR RunDialog(const Script& script);
+    // The dialog run on its own (or the one given); answers its result.
+    INT_PTR RunDialog(const Script& script, CDlgColTunoraFunctions* given = nullptr);
 
     // The dialog's lists: item texts, the selected item's value (-1: none).
     static std::vector<std::string> Texts(CDlgColTunoraFunctions& dialog, int id);
