@@ -244,7 +244,8 @@ void CDlgHotKey::CopyHotKeysToSameModels()
     if (m_comboMonitor.GetCurSel() < 0)
         return;
     CMonitorStatus* current = CurrentMonitor();
-    if (!current)
+    // A model code that could not be read says nothing about the model.
+    if (!current || current->m_strModelCode.IsEmpty())
         return;
     const CMonitorStatusAll& all = theApp.m_StatusAll;
     for (int i = 0; i < all.m_arMonitors.GetSize(); ++i) {

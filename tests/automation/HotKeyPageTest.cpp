@@ -337,6 +337,42 @@ TEST_F(HotKeyPageTest, AnotherMonitorPickedCopiesToTheSameModelCodeFirst)
     EXPECT_EQ(StoredSameModels(), 0u);
 }
 
+// The read rule takes the stored words when either value is there; the
+// missing one reads as zero words.
+TEST_F(HotKeyPageTest, ABindingLoadsFromOnlyOneOfItsTwoValues)
+{
+    Open();
+    StoreRaw(0, RegValueVKey, {'P', 0, 'C'});
+    Rebuild();
+    EXPECT_EQ(Slot(0, HotKeyPower), (HotKeyBinding{'P', 0}));
+    EXPECT_EQ(Slot(0, HotKeyColorMode), (HotKeyBinding{'C', 0}));
+
+    const CString key = SettingsLayout::HotKeyKey(Monitor(0).m_strModelName, Monitor(0).m_strSerial);
+    ASSERT_EQ(::RegDeleteKeyValueA(HKEY_CURRENT_USER, key, RegValueVKey), ERROR_SUCCESS);
+    StoreRaw(0, RegValueMod, {0, Alt, Ctrl});
+    Rebuild();
+    EXPECT_EQ(Slot(0, HotKeyMute), (HotKeyBinding{0, Alt}));
+    EXPECT_EQ(Slot(0, HotKeyColorMode), (HotKeyBinding{0, Ctrl}));
+    EXPECT_EQ(Slot(0, HotKeyPower), HotKeyBinding{});
+}
+
+// Two monitors whose model codes could not be read are not of one model.
+TEST_F(HotKeyPageTest, AnUnreadModelCodeMatchesNoOtherMonitor)
+{
+    Open(TypesScenario);
+    Sim("fault 1 read model-code");
+    Sim("fault 2 read model-code");
+    Rebuild();
+    ShowTab(HotKeyTab);
+    ASSERT_TRUE(Monitor(0).m_strModelCode.IsEmpty());
+    ASSERT_TRUE(Monitor(1).m_strModelCode.IsEmpty());
+    Type(PowerControl, 'P', Ctrl);
+    TickSameModels();
+    PickMonitor(2);
+    EXPECT_EQ(Slot(1, HotKeyPower), HotKeyBinding{});
+    EXPECT_TRUE(Stored(1, RegValueVKey).empty());
+}
+
 TEST_F(HotKeyPageTest, HidingThePageCopiesToo)
 {
     Open();
