@@ -225,28 +225,29 @@ int CDlgTonalis::AskAbout(UINT nPromptId, const CString& subject) const
 }
 
 // A mode picked for the shown application but not registered is offered for
-// saving before the editor moves on.
+// saving before the editor moves on. The watcher may show another
+// application while the question is open: what was asked about is saved,
+// and an editor that moved on is left as it is.
 void CDlgTonalis::AskToSaveShownApplication()
 {
-    const int shown = FindApplication(m_strShownApplication);
-    const ApplicationEntry* entry = EntryAt(shown);
+    const CString shown = m_strShownApplication;
+    const ApplicationEntry* entry = EntryAt(FindApplication(shown));
     const int mode = SelectedMode();
     if (!entry || mode < 0 || static_cast<DWORD>(mode) == entry->mode)
         return;
     if (AskAbout(IDS_SAVE_MODE_QUESTION, ItemTextOf(entry->name, entry->description)) == IDYES) {
-        SaveApplicationMode(shown);
+        SaveApplicationMode(FindApplication(shown), mode);
         LoadRegisteredApplications();
-    } else {
+    } else if (m_strShownApplication == shown) {
         g_comboColorMode.SetCurSel(-1);
     }
 }
 
-void CDlgTonalis::SaveApplicationMode(int index)
+void CDlgTonalis::SaveApplicationMode(int index, int mode)
 {
     if (index == -1)
         index = g_comboApplication.GetCurSel();
     ApplicationEntry* entry = EntryAt(index);
-    const int mode = SelectedMode();
     if (!entry || mode < 0)
         return;
     entry->mode = static_cast<DWORD>(mode);
@@ -262,11 +263,15 @@ void CDlgTonalis::SaveApplicationMode(int index)
 void CDlgTonalis::OnCbnSelchangeApplication()
 {
     const int shown = FindApplication(m_strShownApplication);
-    const int selected = g_comboApplication.GetCurSel();
+    int selected = g_comboApplication.GetCurSel();
     if (shown >= 0 && shown == selected)
         return;
-    if (shown >= 0)
+    if (shown >= 0) {
         AskToSaveShownApplication();
+        // The editor shows what the list shows, also when the watcher
+        // selected another application during the question.
+        selected = g_comboApplication.GetCurSel();
+    }
     if (selected < 0)
         ClearEditor();
     else
@@ -295,16 +300,22 @@ void CDlgTonalis::OnBnClickedActivateAutoColor()
     UpdateControlStates();
 }
 
+// The application and mode shown when asked are registered, whatever the
+// watcher selects while the question is open.
 void CDlgTonalis::OnBnClickedRegister()
 {
     const ApplicationEntry* entry = EntryAt(g_comboApplication.GetCurSel());
     if (!entry)
         return;
+    const CString name = entry->name;
+    const CString shown = m_strShownApplication;
+    const int mode = SelectedMode();
     if (AskAbout(IDS_SAVE_MODE_QUESTION, ItemTextOf(entry->name, entry->description)) == IDYES) {
-        SaveApplicationMode(-1);
+        SaveApplicationMode(FindApplication(name), mode);
         LoadRegisteredApplications();
     } else {
-        g_comboColorMode.SetCurSel(-1);
+        if (m_strShownApplication == shown)
+            g_comboColorMode.SetCurSel(-1);
         UpdateControlStates();
     }
 }
@@ -315,12 +326,16 @@ void CDlgTonalis::OnBnClickedDelete()
     ApplicationEntry* entry = EntryAt(selected);
     if (!entry)
         return;
-    CString shown;
-    g_comboApplication.GetLBText(selected, shown);
-    if (AskAbout(IDS_DELETE_MODE_QUESTION, shown) != IDYES)
+    CString text;
+    g_comboApplication.GetLBText(selected, text);
+    const CString shown = m_strShownApplication;
+    if (AskAbout(IDS_DELETE_MODE_QUESTION, text) != IDYES)
         return;
     entry->mode = ApplicationModeNone;
-    g_comboColorMode.SetCurSel(-1);
+    // The mode list belongs to another application once the watcher moved
+    // the editor on during the question.
+    if (m_strShownApplication == shown)
+        g_comboColorMode.SetCurSel(-1);
     entry->registered = 0;
     UpdateControlStates();
     if (!DeleteKey(entry->name, RegKeyTonalis))

@@ -39,8 +39,9 @@ public:
     int FindApplication(const char* name);
     void FillColorModeLists(ApplicationEntry* pEntry = nullptr);
     ULONGLONG GetSupportedModeMask();
-    // index -1: the selected application.
-    void SaveApplicationMode(int index);
+    // index -1: the selected application. The mode is the one the user was
+    // asked about, taken before the question.
+    void SaveApplicationMode(int index, int mode);
     void UpdateControlStates();
     void SetNotifyWindow(HWND hWnd);
 

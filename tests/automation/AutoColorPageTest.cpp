@@ -264,6 +264,48 @@ TEST_F(AutoColorPageTest, DeletingWhatIsNotRegisteredFailsVisibly)
     EXPECT_EQ(SelectedData(Modes()), 33);
 }
 
+// The watcher brings another application to the front while a question is
+// open: what the user was asked about is what is stored, and the editor
+// that moved on is left as the watcher showed it.
+TEST_F(AutoColorPageTest, QuestionsStoreWhatTheyAskedAboutWhateverTheWatcherShows)
+{
+    Register("PLAINAPP", 41);
+    RecreateAutoPage();
+    ShowAutoColorTab();
+    m_seams->messageBox = [this](HWND, LPCSTR text, LPCSTR, UINT) {
+        m_boxTexts.push_back(text ? text : "");
+        AutoPage().m_hLastForeground = nullptr;
+        TickWith(Plain().Window("PlainMain"));
+        EXPECT_EQ(SelectedData(Modes()), 41) << "the watcher shows PLAINAPP";
+        return IDYES;
+    };
+    DWORD mode = 0;
+
+    SelectApplication("ARCADE");
+    PickMode(40);
+    Click(AutoItem(IDC_BTN_REGISTER));
+    ASSERT_TRUE(ReadDword(SettingsLayout::TonalisKey("ARCADE"), RegValueMode, &mode));
+    EXPECT_EQ(mode, 40u);
+    ASSERT_TRUE(ReadDword(SettingsLayout::TonalisKey("PLAINAPP"), RegValueMode, &mode));
+    EXPECT_EQ(mode, 41u);
+
+    SelectApplication("ARCADE");
+    PickMode(24);
+    SelectApplication("PLAINAPP");   // asks about ARCADE's unsaved 24
+    ASSERT_EQ(m_boxTexts.size(), 2u);
+    ASSERT_TRUE(ReadDword(SettingsLayout::TonalisKey("ARCADE"), RegValueMode, &mode));
+    EXPECT_EQ(mode, 24u);
+
+    SelectApplication("ARCADE");
+    Click(AutoItem(IDC_BTN_DELETE));
+    ASSERT_EQ(m_boxTexts.size(), 3u);
+    EXPECT_EQ(m_boxTexts[2], "Are you sure to delete the mode setting of [ARCADE (Arcade Test Game)]?");
+    EXPECT_FALSE(HasKey("ARCADE"));
+    EXPECT_TRUE(HasKey("PLAINAPP"));
+    EXPECT_EQ(SelectedText(Applications()), "PLAINAPP ()");
+    EXPECT_EQ(SelectedData(Modes()), 41);
+}
+
 TEST_F(AutoColorPageTest, TheWatchersApplicationIsSelectedAndAddedWhenMissing)
 {
     Main().HideSettingWindow();
