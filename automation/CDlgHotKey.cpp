@@ -232,8 +232,8 @@ void CDlgHotKey::SaveHotKeys(CMonitorStatus* pMonitor)
     BYTE vkeys[HotKeyValueBytes] = {};
     BYTE mods[HotKeyValueBytes] = {};
     const CString key = SettingsLayout::HotKeyKey(pMonitor->m_strModelName, pMonitor->m_strSerial);
-    ReadValue(RegValueVKey, vkeys, sizeof vkeys, key);
-    ReadValue(RegValueMod, mods, sizeof mods, key);
+    ReadBinary(RegValueVKey, vkeys, sizeof vkeys, key);
+    ReadBinary(RegValueMod, mods, sizeof mods, key);
     StoreHotKeys(type, pMonitor->m_HotKeys, vkeys, mods);
     WriteBinary(RegValueVKey, vkeys, sizeof vkeys, key);
     WriteBinary(RegValueMod, mods, sizeof mods, key);

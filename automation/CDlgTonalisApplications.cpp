@@ -42,7 +42,7 @@ void CDlgTonalis::LoadRegisteredApplications()
         CopyRecordText(entry->name, sizeof entry->name, name);
         entry->mode = mode;
         char description[RegTextBufferSize + 1] = {};
-        if (ReadValue(RegValueDescription, description, RegTextBufferSize, key))
+        if (ReadString(RegValueDescription, description, RegTextBufferSize, key))
             CopyRecordText(entry->description, sizeof entry->description, description);
         m_pRegisteredList->AddTail(entry);
     }

@@ -1,14 +1,9 @@
 #include "device/CRegistry.h"
+#include "device/RegistryValueReader.h"
 
 #include <cstring>
-#include <vector>
 
 namespace {
-
-bool IsStringType(DWORD type)
-{
-    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
-}
 
 // Copies a name of nameLength characters with its NUL, when it fits.
 bool CopyName(const char* name, DWORD nameLength, LPSTR out, DWORD outSize)
@@ -82,51 +77,41 @@ int CRegistry::WriteBinary(LPCSTR valueName, const BYTE* data, DWORD byteCount, 
     return Write(valueName, REG_BINARY, data, byteCount, keyPath);
 }
 
-int CRegistry::ReadDword(LPCSTR valueName, DWORD* out, LPCSTR keyPath)
+template <class Read>
+int CRegistry::ReadFrom(LPCSTR valueName, LPCSTR keyPath, Read read)
 {
-    if (!out)
-        return 0;
     HKEY key = OpenKey(keyPath);
     if (!key)
         return 0;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    const LONG result = RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    const RegistryValueReader::Query query = [&](DWORD* type, BYTE* data, DWORD* size) {
+        return RegQueryValueExA(key, valueName, nullptr, type, data, size);
+    };
+    const int result = read(query);
     RegCloseKey(key);
-    if (result != ERROR_SUCCESS)
-        return 0;
-    *out = value;
-    return 1;
+    return result;
+}
+
+int CRegistry::ReadDword(LPCSTR valueName, DWORD* out, LPCSTR keyPath)
+{
+    return ReadFrom(valueName, keyPath, [&](const auto& query) { return RegistryValueReader::ReadDword(query, out); });
+}
+
+int CRegistry::ReadBinary(LPCSTR valueName, BYTE* buffer, DWORD size, LPCSTR keyPath)
+{
+    return ReadFrom(valueName, keyPath,
+                    [&](const auto& query) { return RegistryValueReader::ReadBinary(query, buffer, size); });
+}
+
+int CRegistry::ReadString(LPCSTR valueName, LPSTR buffer, DWORD bufferSize, LPCSTR keyPath)
+{
+    return ReadFrom(valueName, keyPath,
+                    [&](const auto& query) { return RegistryValueReader::ReadString(query, buffer, bufferSize); });
 }
 
 int CRegistry::ReadValue(LPCSTR valueName, void* buffer, DWORD bufferSize, LPCSTR keyPath)
 {
-    if (!buffer || bufferSize == 0)
-        return 0;
-    HKEY key = OpenKey(keyPath);
-    if (!key)
-        return 0;
-    // One spare byte to terminate a string stored without its NUL.
-    std::vector<BYTE> data;
-    try {
-        data.assign(bufferSize + 1, 0);
-    } catch (...) {
-        RegCloseKey(key);
-        return 0;
-    }
-    DWORD type = REG_NONE;
-    DWORD size = bufferSize;
-    const LONG result = RegQueryValueExA(key, valueName, nullptr, &type, data.data(), &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS || size > bufferSize)
-        return 0;
-    if (IsStringType(type) && (size == 0 || data[size - 1] != 0)) {
-        if (size == bufferSize)
-            return 0;   // no room left for the NUL
-        data[size++] = 0;
-    }
-    std::memcpy(buffer, data.data(), size);
-    return 1;
+    return ReadFrom(valueName, keyPath,
+                    [&](const auto& query) { return RegistryValueReader::ReadAny(query, buffer, bufferSize); });
 }
 
 int CRegistry::EnumValue(DWORD index, LPCSTR keyPath, LPSTR nameOut, BYTE* dataOut, DWORD nameSize, DWORD dataSize)

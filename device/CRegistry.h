@@ -17,11 +17,17 @@ public:
     static int WriteString(LPCSTR valueName, LPCSTR text, DWORD byteCount, LPCSTR keyPath);
     static int WriteBinary(LPCSTR valueName, const BYTE* data, DWORD byteCount, LPCSTR keyPath);
 
-    // Values of up to 4 bytes of any type, zero-extended; *out is left alone
-    // on failure, so it may hold the caller's default.
+    // The settings are read strictly: a value of another type or size than
+    // the layout's fails like a missing one. A failed read leaves the output
+    // alone, so it may hold the caller's default.
+    // A REG_DWORD of 4 bytes.
     static int ReadDword(LPCSTR valueName, DWORD* out, LPCSTR keyPath);
-    // Any type into the buffer; a value that does not fit fails and leaves
-    // the buffer alone. String values always come back NUL-terminated.
+    // A REG_BINARY of exactly size bytes.
+    static int ReadBinary(LPCSTR valueName, BYTE* buffer, DWORD size, LPCSTR keyPath);
+    // A REG_SZ that fits the buffer; it always comes back NUL-terminated.
+    static int ReadString(LPCSTR valueName, LPSTR buffer, DWORD bufferSize, LPCSTR keyPath);
+    // Any type into the buffer; a value that does not fit fails. String
+    // values always come back NUL-terminated.
     static int ReadValue(LPCSTR valueName, void* buffer, DWORD bufferSize, LPCSTR keyPath);
 
     // The value or subkey at index; either out may be null. The name is
@@ -39,6 +45,8 @@ public:
     static int DeleteAllSubkeys(LPCSTR keyPath);
 
 private:
+    template <class Read>
+    static int ReadFrom(LPCSTR valueName, LPCSTR keyPath, Read read);
     static HKEY OpenKey(LPCSTR keyPath);
     static HKEY CreateKey(LPCSTR keyPath);
     static int Write(LPCSTR valueName, DWORD type, const BYTE* data, DWORD byteCount, LPCSTR keyPath);

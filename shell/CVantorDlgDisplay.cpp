@@ -7,6 +7,8 @@
 #include "device/SeltuLibrary.h"
 #include "device/SettingsLayout.h"
 #include "shell/CVantorApp.h"
+#include "shell/DisplayOrder.h"
+#include "shell/MonitorInfoText.h"
 #include "shell/ShellSeams.h"
 
 #include <cstring>
@@ -28,24 +30,10 @@ bool ReadInfoRecord(int index, BYTE (&record)[MonitorInfoRecord::Size])
     return KvnGetMonitorInfo(index, record, 0) >= 0;
 }
 
-CString FieldText(const BYTE* record, int offset, int length)
+void BindToRecord(CMonitorStatus* monitor, const BYTE (&record)[MonitorInfoRecord::Size])
 {
-    const char* text = reinterpret_cast<const char*>(record + offset);
-    return CString(text, static_cast<int>(strnlen(text, static_cast<size_t>(length))));
-}
-
-void BindToRecord(CMonitorStatus* monitor, const BYTE* record)
-{
-    monitor->m_strDisplayDevice = FieldText(record, MonitorInfoRecord::DisplayDeviceOffset,
-                                            MonitorInfoRecord::DisplayDeviceLength);
-    monitor->m_strMonitorDevice = FieldText(record, MonitorInfoRecord::MonitorDeviceOffset,
-                                            MonitorInfoRecord::MonitorDeviceLength);
-}
-
-bool SerialMatches(const BYTE* record, const char* serial)
-{
-    return std::strncmp(reinterpret_cast<const char*>(record + MonitorInfoRecord::SerialOffset), serial,
-                        MonitorInfoRecord::SerialLength) == 0;
+    monitor->m_strDisplayDevice = MonitorInfoText::DisplayDevice(record);
+    monitor->m_strMonitorDevice = MonitorInfoText::MonitorDevice(record);
 }
 
 DISPLAY_DEVICEA EmptyDisplayDevice()
@@ -109,7 +97,7 @@ BOOL CVantorDlg::FindDisplayForMonitor(const char* pszSerial, CMonitorStatus* pM
 
     BOOL found = FALSE;
     for (int i = 0; i < theApp.m_nDisplayMonitors && !found; ++i) {
-        if (ReadInfoRecord(i, record) && SerialMatches(record, pszSerial)) {
+        if (ReadInfoRecord(i, record) && MonitorInfoText::SerialMatches(record, pszSerial)) {
             BindToRecord(pMonitor, record);
             found = TRUE;
         }
@@ -132,7 +120,9 @@ BOOL CVantorDlg::FindDisplayForMonitor(const char* pszSerial, CMonitorStatus* pM
 }
 
 // A screen bound by hand wins over the automatic match: the first stored
-// association of this serial whose display name can be read.
+// association of this serial whose display name is a string naming a screen
+// the program can place. Any other value is passed over, so that a damaged
+// association never takes the monitor away.
 BOOL CVantorDlg::FindStoredAssociation(const char* pszSerial, CMonitorStatus* pMonitor)
 {
     char subkey[CRegistry::MaxNameLength] = {};
@@ -140,8 +130,8 @@ BOOL CVantorDlg::FindStoredAssociation(const char* pszSerial, CMonitorStatus* pM
         if (SettingsLayout::SerialOfMonitorSubkey(subkey) != pszSerial)
             continue;
         char name[RegTextBufferSize + 1] = {};
-        if (!ReadValue(RegValueDisplayName, name, RegTextBufferSize, SettingsLayout::MonitorKey(subkey)) ||
-            name[0] == '\0')
+        if (!ReadString(RegValueDisplayName, name, RegTextBufferSize, SettingsLayout::MonitorKey(subkey)) ||
+            !ParseDisplayOrder(name).IsPlaceable())
             continue;
         pMonitor->m_strDisplayDevice = name;
         pMonitor->m_strMonitorDevice.Empty();

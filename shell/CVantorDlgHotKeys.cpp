@@ -29,8 +29,8 @@ void CVantorDlg::LoadHotKeys(CMonitorStatus* pMonitor)
     BYTE vkeys[HotKeyValueBytes] = {};
     BYTE mods[HotKeyValueBytes] = {};
     const CString key = SettingsLayout::HotKeyKey(pMonitor->m_strModelName, pMonitor->m_strSerial);
-    const int vkeysRead = ReadValue(RegValueVKey, vkeys, sizeof vkeys, key);
-    const int modsRead = ReadValue(RegValueMod, mods, sizeof mods, key);
+    const int vkeysRead = ReadBinary(RegValueVKey, vkeys, sizeof vkeys, key);
+    const int modsRead = ReadBinary(RegValueMod, mods, sizeof mods, key);
     if (vkeysRead || modsRead)
         pMonitor->m_HotKeys = MergeStoredHotKeys(type, vkeys, mods);
 }

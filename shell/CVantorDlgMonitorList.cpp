@@ -135,7 +135,7 @@ BOOL CVantorDlg::RefreshMonitorStatus(CMonitorStatus* pMonitor)
 BOOL CVantorDlg::ApplyDisplayOrder(CMonitorStatus* pMonitor)
 {
     const DisplayOrder parsed = ParseDisplayOrder(static_cast<LPCSTR>(pMonitor->m_strDisplayDevice));
-    if (!parsed.hasDisplay || parsed.tailWithoutDigit)
+    if (!parsed.IsPlaceable())
         return FALSE;
     pMonitor->m_nDisplayOrder = parsed.order;
     pMonitor->m_strDisplayLabel = parsed.label.c_str();

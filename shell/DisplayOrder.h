@@ -12,6 +12,9 @@ struct DisplayOrder {
     int order = 0;                 // n * 10 (+ m)
     std::string label;             // "n" or "n-m"
     bool tailWithoutDigit = false; // text after the number but no sub-number digit in it
+
+    // A name the program can place a monitor by.
+    bool IsPlaceable() const { return hasDisplay && !tailWithoutDigit; }
 };
 
 // Names longer than the Windows limit of 32 characters are cut there.

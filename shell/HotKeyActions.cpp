@@ -39,6 +39,10 @@ WORD ModifiersToHotKeyFlags(WORD modifiers)
 
 int FindPressedSlot(const HotKeySlots& slots, WORD virtualKey, WORD hotKeyFlags)
 {
+    // A slot without a key is never registered: a WM_HOTKEY naming key 0,
+    // which only another program can send, finds nothing.
+    if (virtualKey == 0)
+        return -1;
     for (int slot = 0; slot < HotKeyFunctionCount; ++slot) {
         if (slots[slot].wVirtualKey == virtualKey &&
             (slots[slot].wModifiers & (HkShift | HkControl | HkAlt)) == hotKeyFlags)

@@ -1,7 +1,6 @@
 #include "standins/libdravo/CommandInterpreter.h"
 #include "standins/libdravo/CommandLine.h"
 
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -162,12 +161,10 @@ bool CommandInterpreter::loadFile(const std::vector<std::string>& words, std::st
         error = "load: expected <file>";
         return false;
     }
-    std::ifstream file(words[1], std::ios::binary);
-    if (!file) {
-        error = "load: cannot open " + words[1];
+    std::string text;
+    if (!Scenario::readFile(words[1], text, error)) {
+        error = "load: " + error;
         return false;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return m_simulator.load(text.str(), error);
+    return m_simulator.load(text, error);
 }

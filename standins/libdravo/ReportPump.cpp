@@ -70,6 +70,12 @@ void ReportPump::post(Report report)
     m_wake.notify_one();
 }
 
+size_t ReportPump::queued() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_queue.size();
+}
+
 bool ReportPump::waitIdle(int timeoutMs)
 {
     std::unique_lock<std::mutex> lock(m_mutex);

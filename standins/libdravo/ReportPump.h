@@ -44,6 +44,8 @@ public:
     // Ends a subscription without waiting (the handle died under it).
     void forget(DWORD handle);
     void post(Report report);
+    // Reports posted and not yet delivered or dropped.
+    size_t queued() const;
     // True when the queue is empty and no callback runs (within the time).
     bool waitIdle(int timeoutMs);
     // Ends every subscription, drops the queue and ends the thread.

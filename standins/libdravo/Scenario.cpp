@@ -4,6 +4,8 @@
 #include "standins/libdravo/FeatureCatalog.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -114,6 +116,27 @@ bool isAction(const std::string& verb)
 const char* Scenario::defaultText()
 {
     return kDefaultScenario;
+}
+
+bool Scenario::readFile(const std::string& path, std::string& text, std::string& error)
+{
+    constexpr std::streamsize MaxFileBytes = 1 << 20;
+    std::error_code failure;
+    std::ifstream file;
+    if (std::filesystem::is_regular_file(path, failure))
+        file.open(path, std::ios::binary);
+    if (!file.is_open()) {
+        error = "cannot open " + path;
+        return false;
+    }
+    text.assign(static_cast<size_t>(MaxFileBytes) + 1, '\0');
+    file.read(text.data(), MaxFileBytes + 1);
+    text.resize(static_cast<size_t>(file.gcount()));
+    if (file.gcount() > MaxFileBytes) {
+        error = path + " is larger than 1 MiB";
+        return false;
+    }
+    return true;
 }
 
 const MonitorProfile* Scenario::profile(const std::string& name) const

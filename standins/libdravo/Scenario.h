@@ -30,6 +30,10 @@ public:
     // The embedded default: two monitors of one model, one of another.
     static const char* defaultText();
 
+    // The text of a scenario file: a regular file of at most 1 MiB, so that
+    // a device or a pipe named by mistake neither blocks nor fills memory.
+    static bool readFile(const std::string& path, std::string& text, std::string& error);
+
     // Refuses the whole text on the first bad line; error names the line.
     bool parse(const std::string& text, std::string& error);
     const MonitorProfile* profile(const std::string& name) const;

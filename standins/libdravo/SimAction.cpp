@@ -104,7 +104,9 @@ bool SimAction::parseFault(const std::vector<std::string>& words, SimAction& act
         return fail(error, "fault: expected what to break");
     if (words[1] == "clear") {
         action.verb = Verb::ClearFaults;
-        return words.size() == 2 || (words.size() == 3 && monitorNumber(words, 2, action.monitor, error));
+        if (words.size() == 2 || (words.size() == 3 && monitorNumber(words, 2, action.monitor, error)))
+            return true;
+        return fail(error, "fault: expected 'clear [<monitor>]'");
     }
     if (words[1] == "discovery") {
         action.fault = FaultKind::Discovery;

@@ -4,8 +4,6 @@
 #include "standins/libdravo/SimulatorHost.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -75,12 +73,11 @@ SIM_API int SIM_CALL SimLoadScenario(const char* text)
 SIM_API int SIM_CALL SimLoadScenarioFile(const char* path)
 {
     return guarded([&] {
-        std::ifstream file(path ? path : "", std::ios::binary);
-        if (!file)
-            return fail(std::string("cannot open ") + (path ? path : "(null)"));
-        std::ostringstream text;
-        text << file.rdbuf();
-        return SimLoadScenario(text.str().c_str());
+        std::string text;
+        std::string error;
+        if (!Scenario::readFile(path ? path : "", text, error))
+            return fail(error);
+        return SimLoadScenario(text.c_str());
     });
 }
 

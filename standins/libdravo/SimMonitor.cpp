@@ -47,11 +47,25 @@ SimMonitor::SimMonitor(int number, const MonitorProfile& profile, const std::str
             m_globals[&info] = profile.defaultOf(info, -1);
     int start = profile.startMode >= 0 ? profile.startMode : std::max(profile.firstMode(), 0);
     setGlobal("mode", static_cast<DWORD>(start));
-    m_defaults.assign(MonitorProfile::ModeCount, ModeValues(FeatureCatalog::perModeCount()));
-    for (int mode = 0; mode < MonitorProfile::ModeCount; ++mode)
-        for (const FeatureInfo& info : FeatureCatalog::all())
-            if (info.scope == FeatureScope::PerMode)
-                m_defaults[mode][FeatureCatalog::perModeSlot(info)] = profile.defaultOf(info, mode);
+    // The catalogue's defaults, then the profile's for every mode, then its
+    // own per mode, as defaultOf ranks them; every scenario load builds all
+    // monitors anew, so this walks the profile's few entries only.
+    ModeValues catalogue;
+    for (const FeatureInfo& info : FeatureCatalog::all())
+        if (info.scope == FeatureScope::PerMode)
+            catalogue.push_back(info.defaultValue);
+    m_defaults.assign(MonitorProfile::ModeCount, catalogue);
+    for (bool everyMode : {true, false}) {
+        for (const auto& [key, value] : profile.defaults) {
+            const int slot = FeatureCatalog::perModeSlot(*key.first);
+            if (slot < 0 || (key.second < 0) != everyMode || key.second >= MonitorProfile::ModeCount)
+                continue;
+            const int first = everyMode ? 0 : key.second;
+            const int last = everyMode ? MonitorProfile::ModeCount - 1 : key.second;
+            for (int mode = first; mode <= last; ++mode)
+                m_defaults[mode][slot] = value;
+        }
+    }
     m_live = m_defaults;
     m_committed = m_defaults;
 }

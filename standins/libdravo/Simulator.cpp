@@ -38,6 +38,7 @@ Simulator::~Simulator()
 bool Simulator::install(const Scenario& scenario, std::vector<PlugEvent>& events, std::string& error)
 {
     std::vector<SimMonitor> monitors;
+    monitors.reserve(scenario.monitors.size());
     for (const ScenarioMonitor& m : scenario.monitors)
         monitors.emplace_back(m.number, *scenario.profile(m.profile), m.serial, m.display);
     for (const SimMonitor& old : m_monitors)
@@ -520,6 +521,15 @@ bool Simulator::reportLocked(SimMonitor& monitor, const SimAction& action, std::
     }
     if (m_faults.active(FaultKind::Dead, monitor.number())) {
         error = "monitor " + std::to_string(monitor.number()) + " does not answer";
+        return false;
+    }
+    // Reports come faster than a slow or blocked callback takes them: the
+    // queue is bounded so that the control cannot fill the memory.
+    constexpr size_t MaxQueuedReports = 1000000;
+    const size_t adding = action.verb == SimAction::Verb::Report ? 1 : static_cast<size_t>(action.count);
+    if (m_pump.queued() + adding > MaxQueuedReports) {
+        error = "the report queue holds " + std::to_string(m_pump.queued()) + " reports (at most " +
+                std::to_string(MaxQueuedReports) + ")";
         return false;
     }
     if (action.verb == SimAction::Verb::Report) {

@@ -1,8 +1,6 @@
 #include "standins/libdravo/SimulatorHost.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 SimulatorHost& SimulatorHost::instance()
 {
@@ -31,12 +29,10 @@ void SimulatorHost::loadEnvironment()
     const char* path = std::getenv("TALVEX_SIM");
     if (!path || !*path)
         return;
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::string error = file ? "" : "cannot open the file";
+    std::string text;
+    std::string error;
     // A scenario that cannot be used leaves the default monitors; the trace says why.
-    if (error.empty() && m_simulator.load(text.str(), error))
+    if (Scenario::readFile(path, text, error) && m_simulator.load(text, error))
         return;
     m_simulator.trace().write(std::string("Sim load file=") + path + " -> error " + error);
     OutputDebugStringA(("talvex simulator: " + std::string(path) + ": " + error + "\n").c_str());

@@ -66,6 +66,15 @@ TEST_F(AutoColorPageTest, AFirstStartSwitchesOnAndStoresIt)
     for (int id : {IDC_COMBO_APPLICATION, IDC_COMBO_APPLICATION_MODE, IDC_COMBO_DEFAULT_MODE, IDC_BTN_REGISTER,
                    IDC_BTN_DELETE})
         EXPECT_FALSE(Enabled(id)) << id;
+
+    // A value of another type counts as missing: the box is on and 1 is stored.
+    ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, RegKeyRoot, RegValueModeChange, REG_SZ, "0", 2), ERROR_SUCCESS);
+    ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, RegKeyRoot, RegValueDefMode, REG_SZ, "24", 3), ERROR_SUCCESS);
+    RecreateAutoPage();
+    EXPECT_EQ(::SendMessageA(AutoItem(IDC_CHECK_AUTO_COLOR), BM_GETCHECK, 0, 0), BST_CHECKED);
+    ASSERT_TRUE(ReadDword(RegKeyRoot, RegValueModeChange, &value));
+    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(SelectedData(Defaults()), 47);
 }
 
 TEST_F(AutoColorPageTest, TheBoxSwitchesTheListsAndIsStored)

@@ -50,7 +50,7 @@ TEST_F(RegistryTest, FirstStartReadsNothingAndCreatesNothing)
 
     char text[RegTextBufferSize] = "kept";
     char name[CRegistry::MaxNameLength];
-    EXPECT_EQ(CRegistry::ReadValue(RegValueDisplayName, text, sizeof text, SettingsLayout::MonitorKey("S-1")), 0);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, text, sizeof text, SettingsLayout::MonitorKey("S-1")), 0);
     EXPECT_STREQ(text, "kept");
     EXPECT_EQ(CRegistry::EnumKey(0, RegKeyTonalis, name), 0);
     EXPECT_EQ(CRegistry::EnumValue(0, RegKeyRoot, name, nullptr), 0);
@@ -75,7 +75,7 @@ TEST_F(RegistryTest, LayoutValuesRoundTrip)
     EXPECT_EQ(CRegistry::WriteString(RegValueDescription, description, sizeof description, game), 1);
     char text[RegTextBufferSize];
     std::memset(text, 'x', sizeof text);
-    EXPECT_EQ(CRegistry::ReadValue(RegValueDescription, text, sizeof text, game), 1);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDescription, text, sizeof text, game), 1);
     EXPECT_STREQ(text, "A game");
 
     // Two monitors of one model keep their hot keys apart.
@@ -86,11 +86,11 @@ TEST_F(RegistryTest, LayoutValuesRoundTrip)
     EXPECT_EQ(CRegistry::WriteBinary(RegValueVKey, first, sizeof first, keyA), 1);
     EXPECT_EQ(CRegistry::WriteBinary(RegValueVKey, second, sizeof second, keyB), 1);
     BYTE read[10] = {};
-    EXPECT_EQ(CRegistry::ReadValue(RegValueVKey, read, sizeof read, keyA), 1);
+    EXPECT_EQ(CRegistry::ReadBinary(RegValueVKey, read, sizeof read, keyA), 1);
     EXPECT_EQ(std::memcmp(read, first, 10), 0);
-    EXPECT_EQ(CRegistry::ReadValue(RegValueVKey, read, sizeof read, keyB), 1);
+    EXPECT_EQ(CRegistry::ReadBinary(RegValueVKey, read, sizeof read, keyB), 1);
     EXPECT_EQ(std::memcmp(read, second, 10), 0);
-    EXPECT_EQ(CRegistry::ReadValue(RegValueMod, read, sizeof read, keyB), 0);
+    EXPECT_EQ(CRegistry::ReadBinary(RegValueMod, read, sizeof read, keyB), 0);
 }
 
 TEST_F(RegistryTest, TonalisEntryWithoutModeIsNotReadable)
@@ -106,24 +106,55 @@ TEST_F(RegistryTest, TonalisEntryWithoutModeIsNotReadable)
     EXPECT_EQ(CRegistry::EnumKey(1, RegKeyTonalis, name), 0);
 }
 
-TEST_F(RegistryTest, DwordReadsTakeAtMostFourBytesOfAnyType)
+TEST_F(RegistryTest, LayoutValuesOfAnotherTypeOrSizeReadAsMissing)
 {
+    // DWORD settings: a REG_DWORD of 4 bytes, nothing else.
+    DWORD value = 47;
     const BYTE eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
     Raw(RegKeyRoot, RegValueDefMode, REG_BINARY, eight, 8);
-    DWORD value = 47;
     EXPECT_EQ(CRegistry::ReadDword(RegValueDefMode, &value, RegKeyRoot), 0);
-    EXPECT_EQ(value, 47u);
-
-    const BYTE two[2] = {0x05, 0x01};
-    Raw(RegKeyRoot, RegValueDefMode, REG_BINARY, two, 2);
-    value = 0xFFFFFFFF;
+    const BYTE four[4] = {5, 0, 0, 0};
+    Raw(RegKeyRoot, RegValueDefMode, REG_BINARY, four, 4);
+    EXPECT_EQ(CRegistry::ReadDword(RegValueDefMode, &value, RegKeyRoot), 0);
+    Raw(RegKeyRoot, RegValueDefMode, REG_DWORD, four, 2);
+    EXPECT_EQ(CRegistry::ReadDword(RegValueDefMode, &value, RegKeyRoot), 0);
+    Raw(RegKeyRoot, RegValueModeChange, REG_SZ, "0", 2);   // would have switched automatic switching on
+    EXPECT_EQ(CRegistry::ReadDword(RegValueModeChange, &value, RegKeyRoot), 0);
+    EXPECT_EQ(value, 47u);   // every caller keeps its default
+    EXPECT_EQ(CRegistry::ReadDword(RegValueModeChange, nullptr, RegKeyRoot), 0);
+    Raw(RegKeyRoot, RegValueDefMode, REG_DWORD, four, 4);
     EXPECT_EQ(CRegistry::ReadDword(RegValueDefMode, &value, RegKeyRoot), 1);
-    EXPECT_EQ(value, 0x0105u);   // no byte of the old value survives
+    EXPECT_EQ(value, 5u);
 
-    Raw(RegKeyRoot, RegValueNoTopmost, REG_SZ, "1", 2);
-    EXPECT_EQ(CRegistry::ReadDword(RegValueNoTopmost, &value, RegKeyRoot), 1);
-    EXPECT_EQ(value, static_cast<DWORD>('1'));
-    EXPECT_EQ(CRegistry::ReadDword(RegValueNoTopmost, nullptr, RegKeyRoot), 0);
+    // Hot keys: a REG_BINARY of exactly 10 bytes.
+    const CString hotKeys = SettingsLayout::HotKeyKey("XV27", "SER00001");
+    BYTE words[10];
+    std::memset(words, 0xEE, sizeof words);
+    Raw(hotKeys, RegValueVKey, REG_SZ, "hello", 6);   // read as bytes it bound keypad "/"
+    EXPECT_EQ(CRegistry::ReadBinary(RegValueVKey, words, sizeof words, hotKeys), 0);
+    Raw(hotKeys, RegValueVKey, REG_BINARY, eight, 8);
+    EXPECT_EQ(CRegistry::ReadBinary(RegValueVKey, words, sizeof words, hotKeys), 0);
+    const BYTE twelve[12] = {0x70, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    Raw(hotKeys, RegValueVKey, REG_BINARY, twelve, 12);
+    EXPECT_EQ(CRegistry::ReadBinary(RegValueVKey, words, sizeof words, hotKeys), 0);
+    EXPECT_EQ(words[0], 0xEE);   // a refused value leaves the buffer alone
+    Raw(hotKeys, RegValueVKey, REG_BINARY, twelve, 10);
+    EXPECT_EQ(CRegistry::ReadBinary(RegValueVKey, words, sizeof words, hotKeys), 1);
+    EXPECT_EQ(words[0], 0x70);
+
+    // Texts: a REG_SZ.
+    const CString monitor = SettingsLayout::MonitorKey("SER00001-2");
+    char text[RegTextBufferSize] = "kept";
+    Raw(monitor, RegValueDisplayName, REG_BINARY, "\\.\DISPLAY2", 13);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, text, sizeof text, monitor), 0);
+    Raw(monitor, RegValueDisplayName, REG_EXPAND_SZ, "\\.\DISPLAY2", 13);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, text, sizeof text, monitor), 0);
+    Raw(monitor, RegValueDisplayName, REG_DWORD, four, 4);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, text, sizeof text, monitor), 0);
+    EXPECT_STREQ(text, "kept");
+    Raw(monitor, RegValueDisplayName, REG_SZ, "\\.\DISPLAY2", 12);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, text, sizeof text, monitor), 1);
+    EXPECT_STREQ(text, "\\.\DISPLAY2");
 }
 
 TEST_F(RegistryTest, ValueReadsNeverPassTheCallersBuffer)
@@ -133,20 +164,20 @@ TEST_F(RegistryTest, ValueReadsNeverPassTheCallersBuffer)
 
     Raw(key, RegValueDisplayName, REG_SZ, "\\\\.\\DISPLAY2", 13);
     std::memset(buffer, 'k', sizeof buffer);
-    EXPECT_EQ(CRegistry::ReadValue(RegValueDisplayName, buffer, sizeof buffer, key), 0);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, buffer, sizeof buffer, key), 0);
     EXPECT_EQ(buffer[0], 'k');   // a failed read leaves the buffer alone
 
     // Strings stored without their NUL come back terminated...
     Raw(key, RegValueDisplayName, REG_SZ, "ABCDE", 5);
-    EXPECT_EQ(CRegistry::ReadValue(RegValueDisplayName, buffer, sizeof buffer, key), 1);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, buffer, sizeof buffer, key), 1);
     EXPECT_STREQ(buffer, "ABCDE");
     // ...or not at all when no room is left for the NUL.
     Raw(key, RegValueDisplayName, REG_SZ, "ABCDEFGH", 8);
     std::memset(buffer, 'k', sizeof buffer);
-    EXPECT_EQ(CRegistry::ReadValue(RegValueDisplayName, buffer, sizeof buffer, key), 0);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, buffer, sizeof buffer, key), 0);
     EXPECT_EQ(buffer[0], 'k');
     Raw(key, RegValueDisplayName, REG_SZ, "ABCDEFG", 8);
-    EXPECT_EQ(CRegistry::ReadValue(RegValueDisplayName, buffer, sizeof buffer, key), 1);
+    EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, buffer, sizeof buffer, key), 1);
     EXPECT_STREQ(buffer, "ABCDEFG");
 
     // Binary data fills the buffer exactly.

@@ -32,6 +32,8 @@ TEST(HotKeyActions, PressMatchesIgnoringTheExtendedFlag)
     EXPECT_EQ(FindPressedSlot(slots, 'P', 0x02), -1);
     EXPECT_EQ(FindPressedSlot(slots, 0x78, 0), HotKeyMute);
     EXPECT_EQ(FindPressedSlot(slots, 'Q', 0x06), -1);
+    // Free slots hold key 0; a press of key 0 comes only from another program.
+    EXPECT_EQ(FindPressedSlot(slots, 0, 0), -1);
 }
 
 TEST(HotKeyActions, FirstSlotWinsWhenTwoHoldThePress)

@@ -50,6 +50,10 @@ TEST_F(HotKeyTest, EveryBindingIsRegisteredInControlOrderWithTheNextId)
     // No Mute key, and a Glintara 2 key that this model's type does not use.
     BindHotKeys("SIM-32U_T0000002", {{VK_F18, CtrlAlt}, {0, 0}, {VK_F19, CtrlAlt},
                                {VK_F20, HOTKEYF_CONTROL | HOTKEYF_SHIFT}, {VK_F21, CtrlAlt}});
+    // Values of another type or size bind nothing: read as bytes, this one
+    // would take keypad "/" from every application.
+    WriteString("\\HotKey\\SIM-27Q_W0000003", "VKey", "hello");
+    WriteBinary("\\HotKey\\SIM-27Q_W0000003", "Mod", reinterpret_cast<const BYTE*>("\0\0\0\0"), 4);
     CVantorDlg* dlg = StartOk();
     ASSERT_EQ(dlg->m_nHotKeyCount, 8u);
 

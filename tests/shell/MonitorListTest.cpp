@@ -91,21 +91,16 @@ TEST_F(MonitorListTest, OrdersAndLabelsFollowTheBoundScreens)
     EXPECT_EQ(Main()->m_pageHotKey.GetHandle(), Listed(1)->m_hDevice);
 }
 
-TEST_F(MonitorListTest, AScreenNameWithoutDisplayIsNotPlaced)
-{
-    LoadScenario(Scenarios::With("monitor 1 wide A0000001\nmonitor 2 wide B0000002\n").c_str());
-    Associate("A0000001-2", "\\\\.\\SCREEN2");
-    StartOk();
-    EXPECT_EQ(ListedSerials(), std::vector<std::string>{"B0000002"});
-    EXPECT_EQ(CurrentSerial(), "B0000002");
-}
-
-TEST_F(MonitorListTest, AnEmptyStoredNameIsPassedOver)
+TEST_F(MonitorListTest, StoredNamesThatNameNoScreenArePassedOver)
 {
     LoadScenario(Scenarios::With("monitor 1 wide A0000001\nmonitor 2 wide B0000002\n").c_str());
     Associate("A0000001-1", "");
     Associate("A0000001-2", "\\\\.\\DISPLAY2");   // the next association of the same serial
     Associate("B0000002-1", "");
+    Associate("B0000002-2", "\\\\.\\SCREEN2");
+    Associate("B0000002-3", "\\\\.\\DISPLAY3\\X");
+    WriteBinary("\\Monitor\\B0000002-4", "Display Name", reinterpret_cast<const BYTE*>("\\\\.\\DISPLAY2"), 13);
+    WriteDword("\\Monitor\\B0000002-5", "Display Name", 2);
     StartOk();
     ASSERT_EQ(ListedSerials(), (std::vector<std::string>{"A0000001", "B0000002"}));
     EXPECT_EQ(DisplayOf(0), "\\\\.\\DISPLAY2");

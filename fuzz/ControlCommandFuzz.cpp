@@ -1,0 +1,63 @@
+// Control lines as the pipe and the control tool send them, a few to an
+// input, on the default monitors with their handles handed out. Every line
+// is answered, and the answer ends with "ok" or with "error" and a reason.
+#include "FuzzCheck.h"
+#include "standins/libdravo/CommandInterpreter.h"
+#include "standins/libdravo/Simulator.h"
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+// Two models, three monitors, one on a second screen: every verb has
+// something to act on, and a load of it costs little.
+const char SmallScenario[] = "profile a\n"
+                             "  modes 22 23 40\n"
+                             "  hotkeys 0x180\n"
+                             "  mask 22 0x3ED94FF\n"
+                             "  default brightness 60 mode 22\n"
+                             "end\n"
+                             "profile b\n"
+                             "  modes 22 33\n"
+                             "  maximum brightness 31\n"
+                             "  absent velocis\n"
+                             "end\n"
+                             "monitor 1 a A0000001\n"
+                             "monitor 2 a A0000002 display 2\n"
+                             "monitor 3 b B0000003\n";
+
+Simulator& Monitors()
+{
+    static Simulator simulator;
+    return simulator;
+}
+
+bool EndsWithStatus(const std::string& answer)
+{
+    if (answer.size() < 3 || answer.back() != '\n')
+        return false;
+    const size_t start = answer.rfind('\n', answer.size() - 2);
+    const std::string status = answer.substr(start == std::string::npos ? 0 : start + 1);
+    return status == "ok\n" || (status.rfind("error ", 0) == 0 && status.size() > 7 && status[6] != ' ');
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    // Each input starts from the same monitors and an empty trace, so that a
+    // finding replays alone.
+    Simulator& simulator = Monitors();
+    std::string error;
+    FUZZ_CHECK(simulator.load(SmallScenario, error));
+    simulator.trace().clear();
+    simulator.find();
+    CommandInterpreter control(simulator);
+
+    std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
+    int count = 0;
+    for (std::string line; std::getline(lines, line) && count < 8; ++count)
+        FUZZ_CHECK(EndsWithStatus(control.answer(line)));
+    return 0;
+}
