@@ -61,21 +61,25 @@ TEST_F(MonitorListTest, OrdersAndLabelsFollowTheBoundScreens)
                      .c_str());
     Associate("A0000001-12", "\\\\.\\DISPLAY12");
     Associate("B0000002-3", "\\\\.\\DISPLAYV3");
-    Associate("C0000003-1", "\\\\.\\DISPLAY1\\A");   // text after the number without a digit
+    // Text after the number without a digit names no screen: passed over.
+    Associate("C0000003-1", "\\\\.\\DISPLAY1\\A");
     Associate("E0000005-2", "\\\\.\\display2");
     StartOk();
 
-    ASSERT_EQ(ListedSerials(), (std::vector<std::string>{"A0000001", "B0000002", "D0000004", "E0000005"}));
+    ASSERT_EQ(ListedSerials(),
+              (std::vector<std::string>{"A0000001", "B0000002", "C0000003", "D0000004", "E0000005"}));
     EXPECT_EQ(OrderOf(0), 122);   // the digit after the skipped first one is the sub-number
     EXPECT_EQ(LabelOf(0), "12-2");
     EXPECT_EQ(OrderOf(1), 3);     // no number right after "DISPLAY"
     EXPECT_EQ(LabelOf(1), "0-3");
-    EXPECT_EQ(DisplayOf(2), "\\\\.\\DISPLAY1");   // bound by the information library
-    EXPECT_EQ(OrderOf(2), 10);
-    EXPECT_EQ(LabelOf(2), "1");
-    EXPECT_EQ(OrderOf(3), 20);    // the name is read in upper case
-    EXPECT_EQ(LabelOf(3), "2");
-    EXPECT_EQ(DisplayOf(3), "\\\\.\\display2") << "the stored name itself is kept";
+    for (int index : {2, 3}) {
+        EXPECT_EQ(DisplayOf(index), "\\\\.\\DISPLAY1");   // bound by the information library
+        EXPECT_EQ(OrderOf(index), 10);
+        EXPECT_EQ(LabelOf(index), "1");
+    }
+    EXPECT_EQ(OrderOf(4), 20);    // the name is read in upper case
+    EXPECT_EQ(LabelOf(4), "2");
+    EXPECT_EQ(DisplayOf(4), "\\\\.\\display2") << "the stored name itself is kept";
 
     // Stored associations carry no monitor device; the library's binding does.
     EXPECT_STREQ(Listed(0)->m_strMonitorDevice, "");
