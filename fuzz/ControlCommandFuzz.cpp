@@ -3,10 +3,13 @@
 // is answered, and the answer ends with "ok" or with "error" and a reason.
 #include "FuzzCheck.h"
 #include "standins/libdravo/CommandInterpreter.h"
+#include "standins/libdravo/CommandLine.h"
 #include "standins/libdravo/Simulator.h"
 
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,6 +36,16 @@ Simulator& Monitors()
     return simulator;
 }
 
+// Lines that may leave the monitors changed; the others only read them.
+bool MayChange(const std::string& line)
+{
+    static const std::set<std::string> changing = {"set",   "plug",    "unplug", "fault", "report",
+                                                   "burst", "library", "reset",  "load"};
+    std::vector<std::string> words;
+    std::string error;
+    return CommandLine::split(line, words, error) && !words.empty() && changing.count(words[0]) != 0;
+}
+
 bool EndsWithStatus(const std::string& answer)
 {
     if (answer.size() < 3 || answer.back() != '\n')
@@ -47,17 +60,24 @@ bool EndsWithStatus(const std::string& answer)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // Each input starts from the same monitors and an empty trace, so that a
-    // finding replays alone.
+    // finding replays alone; they are loaded again after any input that may
+    // have changed them.
+    static bool changed = true;
     Simulator& simulator = Monitors();
-    std::string error;
-    FUZZ_CHECK(simulator.load(SmallScenario, error));
+    if (changed) {
+        std::string error;
+        FUZZ_CHECK(simulator.load(SmallScenario, error));
+        simulator.find();
+    }
     simulator.trace().clear();
-    simulator.find();
     CommandInterpreter control(simulator);
 
+    changed = false;
     std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
     int count = 0;
-    for (std::string line; std::getline(lines, line) && count < 8; ++count)
+    for (std::string line; std::getline(lines, line) && count < 8; ++count) {
+        changed = changed || MayChange(line);
         FUZZ_CHECK(EndsWithStatus(control.answer(line)));
+    }
     return 0;
 }
