@@ -155,7 +155,8 @@ ColorDataRecord::Check ColorDataRecord::CheckFor(const CString& modelCode,
     ProductNameFromKey(product);
     if (product != ProductOf(SiblingProductKey) && product != ProductOf(RegKeyRoot))
         return Check::OtherProduct;
-    if (Model() != modelCode)
+    // An unread model code is no model: it must not let a file without one in.
+    if (modelCode.IsEmpty() || Model() != modelCode)
         return Check::OtherModel;
     if (!IsUserMode(nMode))
         return Check::NotUserMode;

@@ -182,6 +182,10 @@ TEST(ColorDataRecordCheck, ProductModelModeAndMaskMustFit)
     for (const char* header : {"Talvex", "talvex V1.0x", "Quorra V1.0x", "Talvexx V1", ""})
         EXPECT_EQ(Valid(header).CheckFor("TP000001", masks.modes), ColorDataRecord::Check::OtherProduct) << header;
     EXPECT_EQ(Valid().CheckFor("tp000001", masks.modes), ColorDataRecord::Check::OtherModel);
+    // A monitor whose model code could not be read matches no file, not even one without a model.
+    ColorDataRecord unnamed = Valid();
+    unnamed.SetModel("");
+    EXPECT_EQ(unnamed.CheckFor("", masks.modes), ColorDataRecord::Check::OtherModel);
 
     ColorDataRecord record = Valid();
     for (short mode : {21, 25, 40, -1}) {
