@@ -48,6 +48,10 @@ TEST(Control, AnswersEndWithTheirStatus)
     EXPECT_EQ(control.answer("get 9 mode").rfind("error no monitor 9", 0), 0u);
     EXPECT_EQ(control.answer("").rfind("error ", 0), 0u);
     EXPECT_EQ(control.answer("wait 100"), "ok\n");
+    EXPECT_EQ(control.answer("wait 600001").rfind("error wait: ", 0), 0u);
+    EXPECT_EQ(control.answer("burst 1 100001").rfind("error burst: ", 0), 0u);
+    // Every refusal says why.
+    EXPECT_EQ(control.answer("fault clear 1 2"), "error fault: expected 'clear [<monitor>]'\n");
     EXPECT_EQ(control.answer("library report-off later").rfind("error library: ", 0), 0u);
     EXPECT_EQ(control.answer("library success zero"), "ok\n");
     EXPECT_TRUE(sim.mode().zeroSuccess);
@@ -69,6 +73,14 @@ TEST(Control, LoadsAScenarioFile)
     EXPECT_EQ(control.answer("load " + file.string()), "ok\n");
     EXPECT_EQ(lines(control.answer("list")).size(), 2u);
     EXPECT_EQ(control.answer("load /no/such/file").rfind("error load: cannot open", 0), 0u);
+    // Neither a folder nor an endless device is read.
+    EXPECT_EQ(control.answer("load " + file.parent_path().string()).rfind("error load: cannot open", 0), 0u);
+    EXPECT_EQ(control.answer("load /dev/zero").rfind("error load: cannot open", 0), 0u);
+    {
+        std::ofstream out(file);
+        out << std::string((1 << 20) + 1, '#');
+    }
+    EXPECT_NE(control.answer("load " + file.string()).find("is larger than 1 MiB"), std::string::npos);
     {
         std::ofstream out(file);
         out << "profile p\n  modes 99\nend\n";

@@ -107,6 +107,7 @@ TEST(Scenario, BadLinesAreRefusedWithTheirLineNumber)
         {"set 1 nosuch 1", "unknown feature"},
         {"set 1 mode 23", "unsupported mode"},
         {"fault 1 read", "fault without feature"},
+        {"fault clear 1 2", "fault clear of two monitors"},
         {"plug 1", "plugging a plugged monitor"},
         {"profile \"unterminated", "open quote"},
         {"library success sometimes", "unknown library choice"},
@@ -118,6 +119,7 @@ TEST(Scenario, BadLinesAreRefusedWithTheirLineNumber)
         Simulator sim;
         EXPECT_FALSE(sim.load(head + c.line + "\n", error)) << c.why;
         EXPECT_EQ(error.rfind("line 5: ", 0), 0u) << c.why << ": " << error;
+        EXPECT_GT(error.size(), std::string("line 5: ").size()) << c.why << ": the reason is missing";
     }
 }
 
