@@ -48,8 +48,8 @@ DRAVO_API int DRAVO_CALL KvSetFeatureArray(DWORD hDevice, DWORD usagePage, DWORD
 DRAVO_API int DRAVO_CALL KvSetFeatureValue(DWORD hDevice, DWORD usagePage, DWORD usage, DWORD value);
 
 // Reports of one monitor: the library may call the callback on a thread of
-// its own. KvReportOFF returns only when no callback for that handle is
-// running or can follow.
+// its own. KvReportOFF stops them: no callback for that handle follows, but
+// one that is running when it is called may still be finishing.
 DRAVO_API int DRAVO_CALL KvReportON(DWORD hDevice, KvReportCallback callback,
                                     KvReportAuxCallback aux, DWORD reserved);
 DRAVO_API int DRAVO_CALL KvReportOFF(DWORD hDevice);

@@ -1,8 +1,16 @@
 #include "device/MonitorReports.h"
 #include "device/DravoApi.h"
+#include "device/SubscribedHandles.h"
 #include "shell/CVantorApp.h"
 
+#include <new>
+
 namespace {
+
+// What the callback serves. The library only promises that KvReportOFF
+// stops the reports, not that a callback running at that moment has
+// returned, so the callback must not read the monitor array.
+SubscribedHandles subscribed;
 
 template <class Action>
 void ForEachListedHandle(Action action)
@@ -18,6 +26,13 @@ void ForEachListedHandle(Action action)
 
 void StartMonitorReports()
 {
+    std::vector<DWORD> handles;
+    try {
+        ForEachListedHandle([&](DWORD hDevice) { handles.push_back(hDevice); });
+    } catch (const std::bad_alloc&) {
+        handles.clear();   // reports are then dropped rather than matched against a partial list
+    }
+    subscribed.Replace(std::move(handles));
     ForEachListedHandle([](DWORD hDevice) {
         DravoApi::Active().reportOn(hDevice, OnMonitorReport, OnMonitorReportAux, 0);
     });
@@ -26,6 +41,9 @@ void StartMonitorReports()
 void StopMonitorReports()
 {
     ForEachListedHandle([](DWORD hDevice) { DravoApi::Active().reportOff(hDevice); });
+    // Served until here, as the list still stands; a callback the library is
+    // still finishing finds nothing from now on.
+    subscribed.Clear();
 }
 
 int DRAVO_CALL OnMonitorReport(DWORD hDevice, WORD usagePage, WORD usage, WORD bitSize, WORD count,
@@ -34,11 +52,7 @@ int DRAVO_CALL OnMonitorReport(DWORD hDevice, WORD usagePage, WORD usage, WORD b
     // Nothing may unwind into the library's thread.
     try {
         const HidReport report{hDevice, usagePage, usage, HidReport::PackValue(bitSize, count, data)};
-        // A handle listed twice is served twice.
-        ForEachListedHandle([&](DWORD listed) {
-            if (listed == hDevice)
-                theApp.PostReport(report);
-        });
+        subscribed.ForEachMatch(hDevice, [&] { theApp.PostReport(report); });
     } catch (...) {
     }
     return 0;

@@ -5,7 +5,8 @@
 #include "device/DravoLibrary.h"
 
 void StartMonitorReports();
-// Returns once no report callback for the listed monitors runs or can follow.
+// Once it returns no report callback posts anything more, also when the
+// library is still finishing a callback that was running.
 void StopMonitorReports();
 
 // The report callback; may run on a thread of the library.
