@@ -19,7 +19,9 @@ trap cleanup EXIT INT TERM
 # One virtual display for the whole run.
 [ -n "$DISPLAY" ] || start_virtual_display 90 140 || true
 wine_prefix_ready
-wineserver -p
+# A server of an earlier run may still be ending (wineserver -p then fails
+# with 2 and no word): end it and start our own.
+wineserver -p 2>/dev/null || { wineserver -k 2>/dev/null || true; wineserver -w; wineserver -p; }
 wine_set_managed N    # stays up for the run: each Wine start is then quick
 # Wine's helper processes start here, not inside a test whose pipes they would hold.
 wine "$BUILD_DIR/bin/wine_warmup.exe" </dev/null >/dev/null 2>&1 || true
