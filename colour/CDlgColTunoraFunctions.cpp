@@ -502,58 +502,132 @@ void CDlgColTunoraFunctions::RestoreSameModels()
     });
 }
 
-CComboBox& CDlgColTunoraFunctions::ComboOf(ColorSlot slot)
+// What a run of reports changes, shown once after the last of them: each
+// list ends as one update per report would leave it.
+struct CDlgColTunoraFunctions::ReportView {
+    enum class SkinTone { Untouched, AsReported, ByCrisora };
+    bool glintaraFilled = false;
+    bool glintaraShown = false;
+    bool sensoraShown = false;
+    bool crisoraShown = false;
+    SkinTone skinTone = SkinTone::Untouched;
+    bool textShown = false;
+    bool states = false;
+    // A Crisora report reads both enhancers again, once for the run; a
+    // report of one of them after it stands over that read.
+    bool readSkinTone = false;
+    bool readText = false;
+    bool skinToneAfterRead = false;
+    bool textAfterRead = false;
+    WORD skinToneReported = 0;
+    BYTE textReported = 0;
+    BYTE textFlagReported = 0;
+};
+
+// Every record queued for the dialog is taken at its message, and the lists
+// are updated once for all of them; validity stays as read. A record the
+// queue no longer holds is not ours to read.
+void CDlgColTunoraFunctions::OnHidReport()
 {
-    switch (slot) {
-    case ColorSlot::Sensora: return m_cmbSensora;
-    case ColorSlot::Crisora: return m_cmbCrisora;
-    case ColorSlot::SkinTone: return m_cmbSkinTone;
-    case ColorSlot::TextEnhancer: return m_cmbTextEnhancer;
-    default: return m_cmbGlintara;
+    ReportView view;
+    for (const HidReport& report : theApp.TakeReportsFor(m_hWnd)) {
+        if (report.hDevice == theApp.m_StatusAll.m_hCurDevice)
+            ApplyReport(report, view);
     }
+    ShowReports(view);
 }
 
-// Reports of the current monitor show at once; validity stays as read.
-void CDlgColTunoraFunctions::OnHidReport(LPARAM lParam)
+void CDlgColTunoraFunctions::ApplyReport(const HidReport& report, ReportView& view)
 {
-    HidReport report{};
-    if (!theApp.TakeReport(lParam, &report) || report.hDevice != theApp.m_StatusAll.m_hCurDevice)
-        return;
     const WORD value = LOWORD(report.value);
     if (FEATURE_COLOR_MODE.Is(report.usagePage, report.usage)) {
         Current().Value(ColorSlot::Mode) = value;
-        FillGlintaraList(static_cast<short>(value));   // left without a selection
-        UpdateControlStates(Current());
+        view.glintaraFilled = true;    // filled again for the mode, left without a selection
+        view.glintaraShown = false;
+        view.states = true;
         return;
     }
     for (const TunoraFunction& function : Functions) {
         if (function.feature.Is(report.usagePage, report.usage))
-            OnFunctionReport(function.slot, value);
+            OnFunctionReport(function.slot, value, view);
     }
 }
 
 // A skin-tone report shows its value as it is, whatever Crisora says.
-void CDlgColTunoraFunctions::OnFunctionReport(ColorSlot slot, WORD value)
+void CDlgColTunoraFunctions::OnFunctionReport(ColorSlot slot, WORD value, ReportView& view)
 {
     CMonitorColor& current = Current();
     if (slot == ColorSlot::TextEnhancer) {
         current.Value(slot) = LOBYTE(value);
         current.m_byTextEnhancerFlag = HIBYTE(value);
-        ShowTextEnhancer(current, static_cast<short>(ValueOf(current, ColorSlot::Crisora)));
+        view.textShown = true;
+        view.textAfterRead = view.readText;
+        view.textReported = LOBYTE(value);
+        view.textFlagReported = HIBYTE(value);
     } else {
         current.Value(slot) = value;
-        SelectByValue(ComboOf(slot), ValidOf(current, slot), static_cast<short>(value));
     }
-    if (slot == ColorSlot::Crisora)
-        RefreshDependentValues(static_cast<short>(value));
+    if (slot == ColorSlot::Sensora)
+        view.sensoraShown = true;
+    else if (slot == ColorSlot::Glintara)
+        view.glintaraShown = true;
+    else if (slot == ColorSlot::SkinTone) {
+        view.skinTone = ReportView::SkinTone::AsReported;
+        view.skinToneAfterRead = view.readSkinTone;
+        view.skinToneReported = value;
+    } else if (slot == ColorSlot::Crisora) {
+        view.crisoraShown = true;
+        view.readSkinTone = view.readText = true;
+        view.skinToneAfterRead = view.textAfterRead = false;
+        view.skinTone = ReportView::SkinTone::ByCrisora;
+        view.textShown = true;
+    }
     if (slot != ColorSlot::Sensora && slot != ColorSlot::SkinTone)
+        view.states = true;
+}
+
+void CDlgColTunoraFunctions::ShowReports(const ReportView& view)
+{
+    CMonitorColor& current = Current();
+    const short crisora = static_cast<short>(ValueOf(current, ColorSlot::Crisora));
+    if (view.readSkinTone) {
+        ReadSlot(*this, current, ColorSlot::SkinTone, FEATURE_SKIN_TONE);
+        if (view.skinToneAfterRead)
+            current.Value(ColorSlot::SkinTone) = view.skinToneReported;
+    }
+    if (view.readText) {
+        ReadSlot(*this, current, ColorSlot::TextEnhancer, FEATURE_TEXT_ENHANCER);
+        if (view.textAfterRead) {
+            current.Value(ColorSlot::TextEnhancer) = view.textReported;
+            current.m_byTextEnhancerFlag = view.textFlagReported;
+        }
+    }
+    if (view.glintaraFilled)
+        FillGlintaraList(static_cast<short>(ValueOf(current, ColorSlot::Mode)));
+    auto show = [&](CComboBox& combo, ColorSlot slot, WORD shown) {
+        SelectByValue(combo, ValidOf(current, slot), static_cast<short>(shown));
+    };
+    if (view.sensoraShown)
+        show(m_cmbSensora, ColorSlot::Sensora, ValueOf(current, ColorSlot::Sensora));
+    if (view.crisoraShown)
+        show(m_cmbCrisora, ColorSlot::Crisora, ValueOf(current, ColorSlot::Crisora));
+    const WORD skinTone = ValueOf(current, ColorSlot::SkinTone);
+    if (view.skinTone == ReportView::SkinTone::AsReported)
+        show(m_cmbSkinTone, ColorSlot::SkinTone, skinTone);
+    else if (view.skinTone == ReportView::SkinTone::ByCrisora)
+        show(m_cmbSkinTone, ColorSlot::SkinTone, crisora != 0 ? skinTone : 0);
+    if (view.textShown)
+        ShowTextEnhancer(current, crisora);
+    if (view.glintaraShown)
+        show(m_cmbGlintara, ColorSlot::Glintara, ValueOf(current, ColorSlot::Glintara));
+    if (view.states)
         UpdateControlStates(current);
 }
 
 LRESULT CDlgColTunoraFunctions::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_HIDREPORT)
-        OnHidReport(lParam);
+        OnHidReport();
     else if (message == UM_CLOSE_SUBDIALOG)
         EndDialog(static_cast<int>(SubDialogClosedFromOutside));
     return CDialog::WindowProc(message, wParam, lParam);
@@ -585,6 +659,8 @@ void CDlgColTunoraFunctions::OnDestroy()
     KillTimer(m_nTimerID);
     theApp.m_hWndTunora = nullptr;
     theApp.m_hWndReport = nullptr;
+    // The records still queued for the dialog would stay for good.
+    theApp.DiscardReportsFor(m_hWnd);
 }
 
 HBRUSH CDlgColTunoraFunctions::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)

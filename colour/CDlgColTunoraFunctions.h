@@ -10,6 +10,7 @@
 #include "controls/CButtonEx.h"
 #include "device/CHIDMonitor.h"
 #include "device/CMonitorColor.h"
+#include "device/HidReport.h"
 #include "framework/Afx.h"
 
 #include <vector>
@@ -81,9 +82,11 @@ private:
     CMonitorColor& Current();
     DWORD CurrentMaskOf(short mode) const;
     void OnFunctionChanged(CComboBox& combo, const FeatureAddress& feature, DWORD bit);
-    CComboBox& ComboOf(ColorSlot slot);
-    void OnHidReport(LPARAM lParam);
-    void OnFunctionReport(ColorSlot slot, WORD value);
+    struct ReportView;
+    void OnHidReport();
+    void ApplyReport(const HidReport& report, ReportView& view);
+    void OnFunctionReport(ColorSlot slot, WORD value, ReportView& view);
+    void ShowReports(const ReportView& view);
     void ShowTextEnhancer(const CMonitorColor& state, short crisora);
     void DisableFunctionLists();
     void WalkSameModels(const SameModelWalk::Step& step);

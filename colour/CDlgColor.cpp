@@ -12,6 +12,8 @@
 #include "shell/Messages.h"
 #include "shell/PageKeyboard.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr UINT PollPeriodMs = 500;
@@ -170,35 +172,57 @@ void CDlgColor::FillModeCombo()
         return;
     }
     m_comboMode.EnableWindow(TRUE);
-    m_comboMode.ResetContent();
+    FillModeItems(ListedModes());
+    SelectModeInList();
+}
+
+// The modes the current monitor lists, in mode order; none without a monitor.
+std::vector<int> CDlgColor::ListedModes() const
+{
+    std::vector<int> modes;
     const CMonitorStatus* current = theApp.m_StatusAll.GetCurrent();
     for (int mode = 0; current && mode < ColorModeCount; ++mode) {
-        if (!IsModeListed(current->m_Caps.qwModes, mode))
-            continue;
+        if (IsModeListed(current->m_Caps.qwModes, mode))
+            modes.push_back(mode);
+    }
+    return modes;
+}
+
+std::vector<int> CDlgColor::ItemModes() const
+{
+    std::vector<int> modes;
+    for (int item = 0; item < m_comboMode.GetCount(); ++item)
+        modes.push_back(static_cast<int>(m_comboMode.GetItemData(item)));
+    return modes;
+}
+
+void CDlgColor::FillModeItems(const std::vector<int>& modes)
+{
+    m_comboMode.ResetContent();
+    for (int mode : modes) {
         CString name;
         name.LoadString(ColorModeTable[mode].nStringId);
         const int item = m_comboMode.AddString(name);
         m_comboMode.SetItemData(item, static_cast<DWORD_PTR>(mode));
     }
-    SelectModeInList();
 }
 
 // The current mode is selected when it is listed; -1 selects nothing.
 void CDlgColor::SelectModeInList()
 {
-    if (!CurrentModeValid())
-        return;
-    const short mode = CurrentMode();
-    if (mode == -1) {
-        m_comboMode.SetCurSel(-1);
-        return;
-    }
-    for (int item = 0; item < m_comboMode.GetCount(); ++item) {
-        if (static_cast<int>(m_comboMode.GetItemData(item)) == mode) {
-            m_comboMode.SetCurSel(item);
-            return;
-        }
-    }
+    const int item = ItemOfMode(ItemModes(), CurrentModeValid(), CurrentMode());
+    if (item != KeepSelection)
+        m_comboMode.SetCurSel(item);
+}
+
+int CDlgColor::ItemOfMode(const std::vector<int>& modes, bool valid, short mode)
+{
+    if (!valid)
+        return KeepSelection;
+    if (mode == -1)
+        return -1;
+    const auto found = std::find(modes.begin(), modes.end(), mode);
+    return found == modes.end() ? KeepSelection : static_cast<int>(found - modes.begin());
 }
 
 void CDlgColor::SelectCurrentMode()
@@ -266,21 +290,32 @@ void CDlgColor::UpdateControlStates()
     const int mode = SelectedMode();
     if (theApp.m_StatusAll.m_arMonitors.GetSize() == 0)
         return;
+    ShowButtonStates(ButtonStatesFor(mode));
+}
+
+CDlgColor::ButtonStates CDlgColor::ButtonStatesFor(int mode) const
+{
     const CMonitorStatus* current = theApp.m_StatusAll.GetCurrent();
     const DWORD mask = MaskOfMode(mode);
-    m_btnColor.EnableWindow(current && current->m_Caps.wColorAdjust[0] == 1 && mask != 0);
-    m_btnImport.EnableWindow(IsUserMode(mode));
-    m_btnExport.EnableWindow(IsUserMode(mode));
-    m_btnFunctions.EnableWindow((mask & MF_FUNCTIONS_GROUP) != 0);
+    ButtonStates states;
+    states.color = current && current->m_Caps.wColorAdjust[0] == 1 && mask != 0;
+    states.importExport = IsUserMode(mode);
+    states.functions = (mask & MF_FUNCTIONS_GROUP) != 0;
+    return states;
+}
+
+void CDlgColor::ShowButtonStates(const ButtonStates& states)
+{
+    m_btnColor.EnableWindow(states.color);
+    m_btnImport.EnableWindow(states.importExport);
+    m_btnExport.EnableWindow(states.importExport);
+    m_btnFunctions.EnableWindow(states.functions);
 }
 
 void CDlgColor::DisableControls()
 {
     m_comboMode.EnableWindow(FALSE);
-    m_btnColor.EnableWindow(FALSE);
-    m_btnImport.EnableWindow(FALSE);
-    m_btnExport.EnableWindow(FALSE);
-    m_btnFunctions.EnableWindow(FALSE);
+    ShowButtonStates(ButtonStates{});
 }
 
 void CDlgColor::PollDevice()
@@ -316,22 +351,108 @@ void CDlgColor::OnTimer(UINT_PTR nIDEvent)
     CDialog::OnTimer(nIDEvent);
 }
 
-// The record is taken out of the queue before it is read: one the queue no
-// longer holds (purged meanwhile) is left alone.
-void CDlgColor::OnHidReport(LPARAM lParam)
+// What a run of reports leaves the page showing, worked out before a
+// control is touched: each control ends as one update per report would leave
+// it. The monitor is asked once for the run, however many reports ask for
+// its mode or its permission.
+struct CDlgColor::ReportView {
+    std::vector<int> items;   // the mode list's item data
+    bool itemsRead = false;
+    bool refilled = false;
+    int selected = KeepSelection;
+    int comboEnabled = -1;    // -1: untouched
+    bool buttonsSet = false;
+    ButtonStates buttons;
+    bool modeRead = false;
+    CMonitorColor readMode;
+    bool permissionRead = false;
+    bool permitted = false;
+};
+
+// Every record queued for the page is taken at its message, and the
+// controls are updated once for all of them. A record the queue no longer
+// holds (purged meanwhile) is left alone.
+void CDlgColor::OnHidReport()
 {
-    HidReport report{};
-    if (!theApp.TakeReport(lParam, &report) || report.hDevice != theApp.m_StatusAll.m_hCurDevice)
-        return;
-    if (report.usagePage == FEATURE_COLOR_MODE.usagePage) {
-        if (report.usage == FEATURE_COLOR_MODE.usage)
-            CurrentColor().Value(ColorSlot::Mode) = LOWORD(report.value);
-        else if (report.usage == FEATURE_MODE_LIST.usage)
-            FillModeCombo();
-        else if (report.usage == FEATURE_ADJUST_ENABLE.usage || report.usage == FEATURE_ADJUST_STATE.usage)
-            PollDevice();
+    ReportView view;
+    for (const HidReport& report : theApp.TakeReportsFor(m_hWnd)) {
+        if (report.hDevice == theApp.m_StatusAll.m_hCurDevice)
+            ApplyReport(report, view);
     }
-    SelectModeInList();
+    ShowReports(view);
+}
+
+void CDlgColor::ApplyReport(const HidReport& report, ReportView& view)
+{
+    if (!view.itemsRead) {
+        view.items = ItemModes();
+        view.itemsRead = true;
+    }
+    if (report.usagePage == FEATURE_COLOR_MODE.usagePage) {
+        if (report.usage == FEATURE_COLOR_MODE.usage) {
+            CurrentColor().Value(ColorSlot::Mode) = LOWORD(report.value);
+        } else if (report.usage == FEATURE_MODE_LIST.usage) {
+            // The list is filled again from a fresh read of the mode.
+            ReadColorModeOnce(view);
+            view.comboEnabled = CurrentModeValid() ? 1 : 0;
+            if (CurrentModeValid()) {
+                view.items = ListedModes();
+                view.refilled = true;
+                view.selected = -1;   // emptied; the mode is selected below
+            }
+        } else if (report.usage == FEATURE_ADJUST_ENABLE.usage || report.usage == FEATURE_ADJUST_STATE.usage) {
+            ApplyPoll(view);
+        }
+    }
+    const int item = ItemOfMode(view.items, CurrentModeValid(), CurrentMode());
+    if (item != KeepSelection)
+        view.selected = item;
+}
+
+void CDlgColor::ReadColorModeOnce(ReportView& view)
+{
+    CMonitorColor& color = CurrentColor();
+    if (!view.modeRead) {
+        ReadColorMode(view.readMode);
+        view.modeRead = true;
+    }
+    color.Value(ColorSlot::Mode) = view.readMode.Value(ColorSlot::Mode);
+    color.Max(ColorSlot::Mode) = view.readMode.Max(ColorSlot::Mode);
+    color.Valid(ColorSlot::Mode) = view.readMode.Valid(ColorSlot::Mode);
+}
+
+// The poll's enabling, from the mode the list shows at that point of the run.
+void CDlgColor::ApplyPoll(ReportView& view)
+{
+    if (!view.permissionRead) {
+        view.permitted = IsAdjustmentPermitted();
+        view.permissionRead = true;
+    }
+    view.comboEnabled = view.permitted ? 1 : 0;
+    if (!view.permitted) {
+        view.buttons = ButtonStates{};
+        view.buttonsSet = true;
+        return;
+    }
+    if (theApp.m_StatusAll.m_arMonitors.GetSize() == 0)
+        return;
+    int mode = SelectedMode();
+    if (view.selected != KeepSelection)
+        mode = view.selected < 0 ? -1 : view.items[view.selected];
+    view.buttons = ButtonStatesFor(mode);
+    view.buttonsSet = true;
+}
+
+void CDlgColor::ShowReports(const ReportView& view)
+{
+    if (view.refilled)
+        FillModeItems(view.items);
+    if (view.selected != KeepSelection)
+        m_comboMode.SetCurSel(view.selected);
+    if (view.comboEnabled >= 0)
+        m_comboMode.EnableWindow(view.comboEnabled == 1);
+    if (view.buttonsSet)
+        ShowButtonStates(view.buttons);
 }
 
 LRESULT CDlgColor::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -339,7 +460,7 @@ LRESULT CDlgColor::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == UM_PAGE_REFRESH)
         OnPageRefresh();
     else if (message == WM_HIDREPORT)
-        OnHidReport(lParam);
+        OnHidReport();
     return CDialog::WindowProc(message, wParam, lParam);
 }
 

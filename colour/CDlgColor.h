@@ -8,7 +8,10 @@
 #include "device/CHIDMonitor.h"
 #include "device/CMonitorColor.h"
 #include "device/CRegistry.h"
+#include "device/HidReport.h"
 #include "framework/Afx.h"
+
+#include <vector>
 
 class CMonitorStatus;
 struct ColorDataRecord;
@@ -73,11 +76,31 @@ protected:
     void OnBnClickedExport();
 
 private:
+    struct ReportView;
+    // The enabling of the four buttons for a mode of the mode list.
+    struct ButtonStates {
+        bool color = false;
+        bool importExport = false;
+        bool functions = false;
+    };
+    // What a mode selection leaves alone: the list's selection.
+    static constexpr int KeepSelection = -2;
+
     template <typename SubDialog>
     void RunSubDialog();
     void OnPageRefresh();
-    void OnHidReport(LPARAM lParam);
+    void OnHidReport();
+    void ApplyReport(const HidReport& report, ReportView& view);
+    void ReadColorModeOnce(ReportView& view);
+    void ApplyPoll(ReportView& view);
+    void ShowReports(const ReportView& view);
     void SelectModeInList();
+    std::vector<int> ListedModes() const;
+    std::vector<int> ItemModes() const;
+    void FillModeItems(const std::vector<int>& modes);
+    static int ItemOfMode(const std::vector<int>& modes, bool valid, short mode);
+    ButtonStates ButtonStatesFor(int mode) const;
+    void ShowButtonStates(const ButtonStates& states);
     void WriteModeToSameModels(const BYTE* mode);
     CWnd* MainWindow() const;
     int SelectedMode() const;

@@ -358,17 +358,29 @@ ColorValueText::Rule CDlgColorSub::RuleOfText(const CDlgColorSub& dialog, const 
 
 void CDlgColorSub::SelectInList(CComboBox& list, BOOL valid, WORD value, bool keepWhenUnmatched)
 {
-    if (valid) {
-        for (int item = 0; item < list.GetCount(); ++item) {
-            if (static_cast<short>(list.GetItemData(item)) == static_cast<short>(value)) {
-                list.SetCurSel(item);
-                return;
-            }
-        }
-        if (keepWhenUnmatched)
-            return;
-    }
-    list.SetCurSel(-1);
+    const int item = ItemFor(ItemData(list), valid, value, keepWhenUnmatched);
+    if (item != KeepSelection)
+        list.SetCurSel(item);
+}
+
+std::vector<short> CDlgColorSub::ItemData(const CComboBox& list)
+{
+    std::vector<short> data;
+    for (int item = 0; item < list.GetCount(); ++item)
+        data.push_back(static_cast<short>(list.GetItemData(item)));
+    return data;
+}
+
+// The first item whose data equals the value (as signed 16-bit numbers);
+// none when no item holds it, or none at all is valid.
+int CDlgColorSub::ItemFor(const std::vector<short>& data, BOOL valid, WORD value, bool keepWhenUnmatched)
+{
+    if (!valid)
+        return -1;
+    const auto found = std::find(data.begin(), data.end(), static_cast<short>(value));
+    if (found != data.end())
+        return static_cast<int>(found - data.begin());
+    return keepWhenUnmatched ? KeepSelection : -1;
 }
 
 void CDlgColorSub::SelectGamma(BOOL valid, WORD value)
@@ -585,61 +597,104 @@ void CDlgColorSub::OnCbnSelchangeNoiseReduction()
 LRESULT CDlgColorSub::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_HIDREPORT)
-        OnHidReport(lParam);
+        OnHidReport();
     else if (message == UM_CLOSE_SUBDIALOG)
         EndDialog(SubDialogClosedFromOutside);
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
-// The record is taken out of the queue before it is read: one the queue no
-// longer holds is not ours to read.
-void CDlgColorSub::OnHidReport(LPARAM lParam)
+// What a run of reports changes, shown once after the last of them: each
+// control ends as one update per report would leave it.
+struct CDlgColorSub::ReportView {
+    bool sliders[SliderCount] = {};
+    // The item each list is to show; KeepSelection while no report chose one.
+    int items[ListCount] = {KeepSelection, KeepSelection, KeepSelection, KeepSelection, KeepSelection};
+    // The lists' item data, read once for the run.
+    std::vector<short> data[ListCount];
+    bool dataRead[ListCount] = {};
+    bool enabling = false;
+    bool colourBar = false;
+    bool exchange = false;
+};
+
+// Every record queued for the dialog is taken at its message, and the
+// controls are updated once for all of them. A record the queue no longer
+// holds is not ours to read.
+void CDlgColorSub::OnHidReport()
 {
-    HidReport report{};
-    if (!theApp.TakeReport(lParam, &report) || report.hDevice != theApp.m_StatusAll.m_hCurDevice)
-        return;
-    ApplyReport(report.usagePage, report.usage, report.value);
-    UpdateData(FALSE);
+    ReportView view;
+    for (const HidReport& report : theApp.TakeReportsFor(m_hWnd)) {
+        if (report.hDevice == theApp.m_StatusAll.m_hCurDevice)
+            ApplyReport(report, view);
+    }
+    ShowReports(view);
 }
 
-void CDlgColorSub::ApplyReport(WORD usagePage, WORD usage, DWORD value)
+void CDlgColorSub::ApplyReport(const HidReport& report, ReportView& view)
 {
     CMonitorColor& color = CurrentColor();
-    const WORD word = LOWORD(value);
-    for (const SliderGroup& group : s_sliders) {
-        if (!CMonitorColor::FeatureOf(group.slot).Is(usagePage, usage))
+    const WORD word = LOWORD(report.value);
+    view.exchange = true;
+    for (int i = 0; i < SliderCount; ++i) {
+        if (!CMonitorColor::FeatureOf(s_sliders[i].slot).Is(report.usagePage, report.usage))
             continue;
-        color.Value(group.slot) = word;
-        SetSliderValue(this->*group.slider, this->*group.text, color.Valid(group.slot), word, 0,
-                       color.Max(group.slot), 100);
+        color.Value(s_sliders[i].slot) = word;
+        view.sliders[i] = true;
         return;
     }
-    if (FEATURE_COLOR_MODE.Is(usagePage, usage)) {
+    if (FEATURE_COLOR_MODE.Is(report.usagePage, report.usage)) {
         color.Value(S::Mode) = word;
-        EnableByFeatureMask(color);
-        RedrawColorBar();
-    } else if (FEATURE_OVERDRIVE.Is(usagePage, usage)) {
-        ApplyOverdriveReport(value);
+        view.enabling = true;
+        view.colourBar = true;
+    } else if (FEATURE_OVERDRIVE.Is(report.usagePage, report.usage)) {
+        // A flag of 1 means the monitor runs without overdrive whatever it stores.
+        const BYTE level = LOBYTE(report.value);
+        const BYTE flag = HIBYTE(report.value);
+        color.Value(S::Overdrive) = level;
+        color.m_byOverdriveFlag = flag;
+        ChooseInList(view, OverdriveList, flag == 1 ? 0 : level);
+        view.enabling = true;
     } else {
-        for (const ListGroup& list : s_lists) {
-            if (!CMonitorColor::FeatureOf(list.slot).Is(usagePage, usage))
+        for (int i = 0; i < ListCount; ++i) {
+            if (!CMonitorColor::FeatureOf(s_lists[i].slot).Is(report.usagePage, report.usage))
                 continue;
-            color.Value(list.slot) = word;
-            SelectInList(this->*list.combo, TRUE, word, list.keepWhenUnmatched);
+            color.Value(s_lists[i].slot) = word;
+            ChooseInList(view, i, word);
             return;
         }
     }
 }
 
-void CDlgColorSub::ApplyOverdriveReport(DWORD value)
+void CDlgColorSub::ChooseInList(ReportView& view, int list, WORD value)
+{
+    if (!view.dataRead[list]) {
+        view.data[list] = ItemData(this->*s_lists[list].combo);
+        view.dataRead[list] = true;
+    }
+    const int item = ItemFor(view.data[list], TRUE, value, s_lists[list].keepWhenUnmatched);
+    if (item != KeepSelection)
+        view.items[list] = item;
+}
+
+void CDlgColorSub::ShowReports(const ReportView& view)
 {
     CMonitorColor& color = CurrentColor();
-    const BYTE level = LOBYTE(value);
-    const BYTE flag = HIBYTE(value);
-    color.Value(S::Overdrive) = level;
-    color.m_byOverdriveFlag = flag;
-    SelectOverdrive(TRUE, flag == 1 ? 0 : level);
-    EnableByFeatureMask(color);
+    for (int i = 0; i < SliderCount; ++i) {
+        const SliderGroup& group = s_sliders[i];
+        if (view.sliders[i])
+            SetSliderValue(this->*group.slider, this->*group.text, color.Valid(group.slot), color.Value(group.slot),
+                           0, color.Max(group.slot), 100);
+    }
+    for (int i = 0; i < ListCount; ++i) {
+        if (view.items[i] != KeepSelection)
+            (this->*s_lists[i].combo).SetCurSel(view.items[i]);
+    }
+    if (view.enabling)
+        EnableByFeatureMask(color);
+    if (view.colourBar)
+        RedrawColorBar();
+    if (view.exchange)
+        UpdateData(FALSE);
 }
 
 void CDlgColorSub::OnTimer(UINT_PTR nIDEvent)
@@ -677,6 +732,8 @@ void CDlgColorSub::OnDestroy()
         theApp.m_hWndColorSub = nullptr;
     if (theApp.m_hWndReport == m_hWnd)
         theApp.m_hWndReport = nullptr;
+    // The records still queued for the dialog would stay for good.
+    theApp.DiscardReportsFor(m_hWnd);
 }
 
 HBRUSH CDlgColorSub::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)

@@ -12,6 +12,7 @@
 #include "device/CHIDMonitor.h"
 #include "device/CMonitorColor.h"
 #include "device/FeatureAddress.h"
+#include "device/HidReport.h"
 #include "framework/Afx.h"
 
 #include <functional>
@@ -135,9 +136,15 @@ private:
     struct SliderGroup;
     struct ListGroup;
     struct LabelImage;
+    struct ReportView;
+    static constexpr int SliderCount = 9;
+    static constexpr int ListCount = 5;
     static constexpr int LabelCount = 13;
-    static const SliderGroup s_sliders[];
-    static const ListGroup s_lists[];
+    // What a list choice leaves alone: the gamma list's selection when no
+    // item holds the value.
+    static constexpr int KeepSelection = -2;
+    static const SliderGroup s_sliders[SliderCount];
+    static const ListGroup s_lists[ListCount];
     static const LabelImage s_labels[LabelCount];
 
     CMonitorColor& CurrentColor();
@@ -147,14 +154,17 @@ private:
     void FillList(CComboBox& list, std::initializer_list<std::pair<UINT, WORD>> items);
     void FillGammaList();
     void SelectInList(CComboBox& list, BOOL valid, WORD value, bool keepWhenUnmatched);
+    static std::vector<short> ItemData(const CComboBox& list);
+    static int ItemFor(const std::vector<short>& data, BOOL valid, WORD value, bool keepWhenUnmatched);
     bool GroupEnabled(CMonitorColor& record, ColorSlot slot, DWORD mask);
     void SetLabelImage(int label, bool enabled);
     void OnSliderMoved(const SliderGroup& group, int position);
     void OnTemperatureMoved(int position);
     void OnListChanged(const ListGroup& group);
-    void OnHidReport(LPARAM lParam);
-    void ApplyReport(WORD usagePage, WORD usage, DWORD value);
-    void ApplyOverdriveReport(DWORD value);
+    void OnHidReport();
+    void ApplyReport(const HidReport& report, ReportView& view);
+    void ChooseInList(ReportView& view, int list, WORD value);
+    void ShowReports(const ReportView& view);
     bool SameModelsOn() const;
     WORD SnapshotMode() const;
     void ForEachSameModelInMode(const std::function<void(CMonitorStatus&)>& step);

@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <mutex>
+#include <unordered_map>
+#include <vector>
 
 #include "device/CMonitorColor.h"
 #include "device/CMonitorStatusAll.h"
@@ -57,18 +59,32 @@ public:
 
     // The report queue, shared by the library's thread (the report callback)
     // and the user-interface thread; every operation takes the queue's lock.
-    // Queues a copy of the report and posts it to the report target; a report
-    // that cannot be queued or posted is dropped. Never throws.
+    // Each record is queued for the report target of its time. A target has
+    // at most one WM_HIDREPORT on its way: it is posted with the first record
+    // queued for it, and again with the next one once the target takes that
+    // record. A storm of reports so never fills the target's message queue,
+    // which would keep the user's input (handed out only once no posted
+    // message is left) waiting behind it.
+    // Queues a copy of the report for the report target and tells the target
+    // when nothing is on its way to it; a report that cannot be queued, or
+    // whose message cannot be posted, is dropped. Never throws.
     void PostReport(const HidReport& report);
-    // Appends a record; false when it could not be appended.
+    // Appends a record queued for no window; false when it could not be appended.
     bool QueueReport(HidReport* record);
     // Unlinks the record at that address and hands it over to the caller;
     // null when the queue does not hold it (already consumed or purged).
     HidReport* UnlinkReport(const void* address);
     // What a report target does with WM_HIDREPORT's lParam: unlinks the
-    // record, copies it to out and frees it. False (out untouched) when the
-    // queue does not hold it: such a record must not be read.
+    // record, copies it to out and frees it, and tells the target of its
+    // next record. False (out untouched) when the queue does not hold it:
+    // such a record must not be read.
     bool TakeReport(LPARAM lParam, HidReport* out);
+    // Every record queued for the window, in queue order, unlinked and
+    // freed: what a target that takes its reports all at once takes.
+    std::vector<HidReport> TakeReportsFor(HWND window);
+    // Frees every record queued for the window: for a target that goes away,
+    // whose messages would go with it and leave its records in the queue.
+    INT_PTR DiscardReportsFor(HWND window);
     // Frees every queued record, head first.
     void PurgeReports();
     INT_PTR GetQueuedReportCount();
@@ -96,7 +112,16 @@ public:
     HDEVNOTIFY m_hDevNotify;
 
 private:
+    // The ...Locked operations run under the queue's lock.
+    HidReport* UnlinkLocked(POSITION position);
+    const void* NextNoticeLocked(HWND target, POSITION after);
+    void Notify(HWND target, const void* record);
+
     std::mutex m_reportLock;
+    // Each queued record's target, and per target the record whose
+    // WM_HIDREPORT is on its way to it.
+    std::unordered_map<const void*, HWND> m_reportTargets;
+    std::unordered_map<HWND, const void*> m_reportNotices;
 
     // The application object handles no commands of its own.
     DECLARE_MESSAGE_MAP()

@@ -2,6 +2,7 @@
 // monitor's mode and mode list are followed, everything else is only freed,
 // and a record the queue does not hold is left alone.
 #include "ColourPageTest.h"
+#include "MessageSpy.h"
 
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
@@ -9,6 +10,8 @@
 #include "standins/libdravo/DravoSim.h"
 
 #include <gmock/gmock.h>
+
+#include <string>
 
 using ::testing::ElementsAre;
 
@@ -38,6 +41,41 @@ TEST_F(ReportTest, ModeReportOfTheCurrentMonitorSelectsThatMode)
     Tick();
     EXPECT_TRUE(Enabled(IDC_BTN_IMPORT));
     EXPECT_TRUE(Enabled(IDC_BTN_EXPORT));
+}
+
+// Reports queued behind each other are taken at once and shown with one
+// update, in the order they came: the poll among them enables the buttons for
+// the mode selected at that point. A click behind ten thousand of them is
+// acted on at once.
+TEST_F(ReportTest, StormOfReportsIsShownOnceInOrderAndAClickFollowsAtOnce)
+{
+    constexpr int Storm = 10000;
+    Start();
+    PickMode(40);
+    ASSERT_FALSE(Enabled(IDC_BTN_IMPORT));
+    MessageSpy selections(Item(IDC_COMBO_COLOR_MODE), CB_SETCURSEL);
+    double clickedMs = 0, actedMs = 0;
+    MessageSpy commands(Page().m_hWnd, WM_COMMAND, [&](WPARAM wParam, LPARAM) {
+        if (LOWORD(wParam) == IDC_CHECK_SAME_MODELS_COLOR && actedMs == 0)
+            actedMs = MessageSpy::NowMs();
+    });
+    Sim("set 1 mode 23");
+    Sim("burst 1 " + std::to_string(Storm));   // the colour mode, 23
+    Sim("report 1 adjust-enable 1");
+    Sim("set 1 mode 40");
+    ASSERT_GE(SimWaitReports(60000), 0);
+    ASSERT_GE(theApp.GetQueuedReportCount(), Storm + 3);
+    const HWND box = Item(IDC_CHECK_SAME_MODELS_COLOR);
+    clickedMs = MessageSpy::NowMs();
+    ::PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    ::PostMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    ASSERT_TRUE(PumpUntil([&] { return actedMs != 0; })) << "the click was not acted on";
+    EXPECT_LT(actedMs - clickedMs, 200.0);
+    EXPECT_EQ(theApp.GetQueuedReportCount(), 0);
+    EXPECT_EQ(SelectedMode(), 40);
+    EXPECT_TRUE(Enabled(IDC_BTN_IMPORT)) << "the poll came while User2 mode was selected";
+    EXPECT_LE(selections.Count(), 2);
+    EXPECT_EQ(theApp.m_bApplySameModels, TRUE);
 }
 
 TEST_F(ReportTest, ReportsOfAnotherMonitorChangeNothingButAreFreed)

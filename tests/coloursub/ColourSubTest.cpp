@@ -95,10 +95,11 @@ INT_PTR ColourSubTest::Run(const std::function<void(CDlgColorSub&)>& body, After
     ::KillTimer(nullptr, guard);
     m_seams->modalDialogReady = nullptr;
     EXPECT_TRUE(ran) << "the dialog did not open";
-    // Reports sent to the dialog after its last look stay queued until the
-    // main window goes; the next test starts without them.
+    // No record outlives the dialog: those queued for it go with it, later
+    // ones go to the page or nowhere.
     SimWaitReports(5000);
     Pump();
+    EXPECT_EQ(theApp.GetQueuedReportCount(), 0);
     theApp.PurgeReports();
     return result;
 }

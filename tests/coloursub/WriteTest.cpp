@@ -4,12 +4,17 @@
 // reports move the controls; other monitors' reports are only freed.
 #include "ColourSubTest.h"
 
+#include "../colour/MessageSpy.h"
 #include "SimWrites.h"
 #include "colour/ColorTables.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
+#include "standins/libdravo/DravoSim.h"
 
 #include <gmock/gmock.h>
+
+#include <memory>
+#include <string>
 
 using ::testing::ElementsAre;
 
@@ -104,13 +109,15 @@ TEST_F(SubReportTest, CurrentMonitorsReportsMoveTheControls)
         EXPECT_EQ(Chosen(d, IDC_COMBO_OVERDRIVE), "Enhanced");
         EXPECT_FALSE(IsOn(d, IDC_COMBO_OVERDRIVE));
 
-        // Values no item holds: gamma keeps its choice, overdrive shows none.
+        // Values no item holds: gamma keeps the last it could show, also
+        // within one run of reports; overdrive shows none.
+        Sim("set 1 gamma 4");
         Sim("set 1 gamma 7");
         Sim("report 1 overdrive bytes 0500");
         // Another monitor's report is freed, not applied.
         Sim("set 2 brightness 10");
         DeliverReports();
-        EXPECT_EQ(Chosen(d, IDC_COMBO_GAMMA), "RTS");
+        EXPECT_EQ(Chosen(d, IDC_COMBO_GAMMA), "2.2");
         EXPECT_EQ(Chosen(d, IDC_COMBO_OVERDRIVE), "(none)");
         EXPECT_TRUE(IsOn(d, IDC_COMBO_OVERDRIVE));
         EXPECT_EQ(Slider(d, IDC_SLIDER_BRIGHTNESS), 33);
@@ -122,6 +129,51 @@ TEST_F(SubReportTest, CurrentMonitorsReportsMoveTheControls)
         EXPECT_TRUE(IsOn(d, IDC_SLIDER_BRIGHTNESS));
         EXPECT_EQ(BoxText(d, IDC_EDIT_BRIGHTNESS), "33");
     });
+}
+
+// Reports queued behind each other are taken at once and shown with one
+// update: a click behind ten thousand of them is acted on at once, and finds
+// the controls as the last report left them.
+TEST_F(SubReportTest, ClickBehindAStormOfReportsIsActedOnAtOnce)
+{
+    constexpr int Storm = 10000;
+    Start(Scenario);
+    std::unique_ptr<MessageSpy> textSets, commands;
+    double clickedMs = 0, cancelMs = 0;
+    std::string brightness;
+    bool saturationOn = true;
+    int textSetsBeforeCancel = -1;
+    INT_PTR queuedAtCancel = -1;
+    const INT_PTR result = Run([&](CDlgColorSub& d) {
+        textSets = std::make_unique<MessageSpy>(Control(d, IDC_EDIT_BRIGHTNESS), WM_SETTEXT);
+        commands = std::make_unique<MessageSpy>(d.m_hWnd, WM_COMMAND, [&](WPARAM wParam, LPARAM) {
+            if (LOWORD(wParam) != IDCANCEL || cancelMs != 0)
+                return;
+            cancelMs = MessageSpy::NowMs();
+            brightness = BoxText(d, IDC_EDIT_BRIGHTNESS);
+            saturationOn = IsOn(d, IDC_SLIDER_SATURATION);
+            textSetsBeforeCancel = textSets->Count();
+            queuedAtCancel = theApp.GetQueuedReportCount();
+        });
+        Sim("set 1 brightness 33");
+        Sim("set 1 mode 34");
+        Sim("burst 1 " + std::to_string(Storm));   // the colour mode, 34
+        ASSERT_GE(SimWaitReports(60000), 0);
+        ASSERT_GE(theApp.GetQueuedReportCount(), Storm + 2);
+        const HWND cancel = Control(d, IDCANCEL);
+        clickedMs = MessageSpy::NowMs();
+        ::PostMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        ::PostMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    ASSERT_NE(cancelMs, 0) << "the click was not acted on";
+    EXPECT_LT(cancelMs - clickedMs, 200.0);
+    EXPECT_EQ(brightness, "33");
+    EXPECT_FALSE(saturationOn);            // mode 34 does not allow it
+    EXPECT_LE(textSetsBeforeCancel, 2);    // not one update per report
+    EXPECT_EQ(queuedAtCancel, 0);
+    EXPECT_EQ(SimValue(1, "mode"), 22);    // Cancel wrote the opening values back
+    EXPECT_EQ(SimValue(1, "brightness"), 60);
 }
 
 TEST_F(SubReportTest, FeatureInvalidAtOpeningStaysEmpty)

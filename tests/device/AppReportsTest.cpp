@@ -205,6 +205,42 @@ TEST_F(AppReportsTest, RecordsOfADestroyedTargetWaitForThePurge)
     EXPECT_EQ(theApp.GetQueuedReportCount(), 0);
 }
 
+// However many records wait for a target, one message is on its way to it:
+// the next goes out as the target takes the one before. A target that takes
+// its records all at once, or goes away, takes or frees its own alone.
+TEST_F(AppReportsTest, OneMessageIsOnItsWayToATargetWhateverWaits)
+{
+    List({handles[0]});
+    StartMonitorReports();
+    ReportWindow first, second;
+    theApp.m_hWndReport = first.hwnd;
+    ASSERT_TRUE(SimRun("burst 1 500"));
+    ASSERT_TRUE(SimRun("wait 5000"));
+    theApp.m_hWndReport = second.hwnd;
+    ASSERT_TRUE(SimRun("burst 1 300 brightness 7"));
+    ASSERT_TRUE(SimRun("wait 5000"));
+    theApp.m_hWndReport = nullptr;
+    ASSERT_EQ(theApp.GetQueuedReportCount(), 800);
+
+    for (size_t taken = 1; taken <= 2; ++taken) {
+        MSG msg{}, more{};
+        ASSERT_TRUE(PeekMessageA(&msg, first.hwnd, WM_HIDREPORT, WM_HIDREPORT, PM_REMOVE));
+        EXPECT_FALSE(PeekMessageA(&more, first.hwnd, WM_HIDREPORT, WM_HIDREPORT, PM_NOREMOVE));
+        DispatchMessageA(&msg);
+        ASSERT_EQ(first.taken.size(), taken);
+    }
+    const std::vector<HidReport> all = theApp.TakeReportsFor(second.hwnd);
+    ASSERT_EQ(all.size(), 300u);
+    EXPECT_EQ(all.front().usage, 0x10);
+    EXPECT_EQ(all.back().value, 7u);
+    EXPECT_EQ(theApp.GetQueuedReportCount(), 498);
+    EXPECT_EQ(theApp.DiscardReportsFor(first.hwnd), 498);
+    EXPECT_EQ(theApp.GetQueuedReportCount(), 0);
+    Pump();   // the messages still on their way find nothing to read
+    EXPECT_EQ(first.taken.size(), 2u);
+    EXPECT_TRUE(second.taken.empty());
+}
+
 TEST_F(AppReportsTest, ARecordNotInTheQueueIsNeitherReadNorFreed)
 {
     HidReport outside{1, 2, 3, 4};

@@ -337,6 +337,21 @@ TEST_F(TunoraReportTest, ReportsOfTheCurrentMonitorShowAtOnce)
         EXPECT_EQ(Texts(dialog, IDC_COMBO_GLINTARA).at(1), "RTS (Low)");
         EXPECT_EQ(Shown(dialog, IDC_COMBO_GLINTARA), -1) << "until a Glintara report comes";
         EXPECT_EQ(theApp.m_pCurColor->Value(ColorSlot::Mode), 44);
+
+        // A run of reports ends as one update per report would leave it: a
+        // skin-tone report gives way to the value a later Crisora report
+        // reads again, and stands over the one an earlier Crisora report read.
+        Sim("set 1 skin-tone 1 quiet");
+        Sim("report 1 skin-tone 0");
+        Sim("set 1 crisora 2");
+        DeliverReports();
+        EXPECT_EQ(Shown(dialog, IDC_COMBO_SKIN_TONE), 1);
+        EXPECT_TRUE(Usable(dialog, IDC_COMBO_SKIN_TONE));
+        Sim("set 1 crisora 0");
+        Sim("report 1 skin-tone 1");
+        DeliverReports();
+        EXPECT_EQ(Shown(dialog, IDC_COMBO_SKIN_TONE), 1) << "a skin-tone report shows its value as it is";
+        EXPECT_FALSE(Usable(dialog, IDC_COMBO_SKIN_TONE));
         Click(dialog, IDOK);
     });
 }
