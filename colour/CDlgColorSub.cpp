@@ -432,13 +432,17 @@ void CDlgColorSub::EnableByFeatureMask(CMonitorColor& record)
 }
 
 // The pictures are loaded once and live as long as the dialog object, so
-// that switching them on every mode report does not leak them.
+// that switching them on every mode report does not leak them. The picture
+// the control loaded from the template, or a copy it made of one of ours,
+// is handed back when replaced and is ours to free.
 void CDlgColorSub::SetLabelImage(int label, bool enabled)
 {
     CBitmap& bitmap = m_labelBitmaps[label][enabled ? 0 : 1];
     if (!bitmap.m_hObject)
         bitmap.LoadBitmap(enabled ? s_labels[label].enabledId : s_labels[label].disabledId);
-    (this->*s_labels[label].picture).SetBitmap(bitmap);
+    const HBITMAP previous = (this->*s_labels[label].picture).SetBitmap(bitmap);
+    if (previous && previous != m_labelBitmaps[label][0].m_hObject && previous != m_labelBitmaps[label][1].m_hObject)
+        ::DeleteObject(previous);
 }
 
 void CDlgColorSub::RedrawColorBar()

@@ -9,6 +9,7 @@
 #include "shell/CVantorApp.h"
 #include "shell/Messages.h"
 #include "standins/libdravo/DravoSim.h"
+#include "tests/harness/GdiObjects.h"
 
 #include <dbt.h>
 
@@ -55,6 +56,23 @@ TEST_F(CloseTest, EndsWhenTheMonitorStopsAnswering)
         EXPECT_EQ(d.SendMessage(WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0), TRUE);
         OkUnlessEnded(d);
     }, After::LetItRun), SubDialogClosedFromOutside);
+}
+
+// The label pictures a dialog swaps go with it, also the ones the controls
+// loaded from the template.
+TEST_F(CloseTest, LeavesNoGdiObjectBehind)
+{
+    Start(Scenario);
+    Run([](CDlgColorSub&) {});   // what the first opening loads stays
+    const long before = GdiObjects::Count(GetCurrentProcess());
+    ASSERT_GT(before, 0);
+    for (const char* mode : {"set 1 mode 34", "set 1 mode 22", "set 1 mode 34"}) {
+        Run([&](CDlgColorSub&) {
+            Sim(mode);
+            DeliverReports();
+        });
+    }
+    EXPECT_EQ(GdiObjects::Count(GetCurrentProcess()), before);
 }
 
 TEST_F(CloseTest, ClosedFromOutsideOrUnpluggedEndsWith255)
