@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 namespace {
 
 constexpr DWORD PollMs = 10;
@@ -32,6 +34,27 @@ LONG Normalised(LONG value, int origin, int extent)
     return static_cast<LONG>((static_cast<LONGLONG>(value - origin) * 65535 + (extent - 1) / 2) / (extent - 1));
 }
 
+struct DialogSearch {
+    DWORD pid;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindCaptioned(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<DialogSearch*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char className[32] = {};
+    char caption[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, caption, sizeof caption);
+    if (pid != search->pid || std::strcmp(className, "#32770") != 0 || std::strcmp(caption, search->caption) != 0)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 std::string Describe(HWND window)
 {
     if (!window)
@@ -47,6 +70,13 @@ HWND RemoteWindow::FindControl(HWND root, int id)
 {
     ControlSearch search{id, nullptr};
     EnumChildWindows(root, FindById, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND RemoteWindow::FindDialog(DWORD pid, const char* caption)
+{
+    DialogSearch search{pid, caption, nullptr};
+    EnumWindows(FindCaptioned, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -14,6 +14,8 @@ public:
     static HWND FindControl(HWND root, int id);
     // The tab page (a child dialog) that holds a control with that id.
     static HWND FindPageWith(HWND root, int controlId);
+    // A top-level dialog of the process with that caption, shown or not.
+    static HWND FindDialog(DWORD pid, const char* caption);
 
     static std::vector<std::string> ComboItems(HWND combo);
     static int ComboSelection(HWND combo);

@@ -1,4 +1,5 @@
 #include "tests/e2e/TalvexProcess.h"
+#include "tests/e2e/RemoteWindow.h"
 
 #include <psapi.h>
 
@@ -18,26 +19,6 @@ bool IsOwnVariable(const char* entry)
             return true;
     }
     return false;
-}
-
-struct WindowSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(data);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char className[32] = {};
-    char caption[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, caption, sizeof caption);
-    if (pid != search->pid || std::strcmp(className, "#32770") != 0 || std::strcmp(caption, "Talvex") != 0)
-        return TRUE;
-    search->found = window;
-    return FALSE;
 }
 
 } // namespace
@@ -138,10 +119,8 @@ HWND TalvexProcess::WaitForMainWindow(DWORD milliseconds)
 {
     const DWORD deadline = GetTickCount() + milliseconds;
     do {
-        WindowSearch search{Pid(), nullptr};
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return m_mainWindow = search.found;
+        if (HWND found = RemoteWindow::FindDialog(Pid(), "Talvex"))
+            return m_mainWindow = found;
         if (!Running())
             return nullptr;
         Sleep(PollMs);
