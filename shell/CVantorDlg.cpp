@@ -107,11 +107,22 @@ void CVantorDlg::UnthemeTabControl()
 void CVantorDlg::FindDisplayMonitors()
 {
     for (int attempt = 0; attempt < DisplayQueryTries; ++attempt) {
-        const int result = KvnFindMonitors(&theApp.m_nDisplayMonitors, 0);
-        if (result >= 0 && theApp.m_nDisplayMonitors >= 1)
+        if (QueryDisplayMonitors())
             return;
         Seams::Sleep(DisplayQueryPauseMs);
     }
+}
+
+// Only an answer with at least one monitor replaces the count: a failed
+// query says nothing about the screens, and a count of 0 would keep every
+// monitor out of the next rebuild.
+bool CVantorDlg::QueryDisplayMonitors()
+{
+    int count = 0;
+    if (KvnFindMonitors(&count, 0) < 0 || count < 1)
+        return false;
+    theApp.m_nDisplayMonitors = count;
+    return true;
 }
 
 void CVantorDlg::InitTabPages()
@@ -375,7 +386,9 @@ void CVantorDlg::OnTimer(UINT_PTR nIDEvent)
         if (!theApp.m_StatusAll.m_bSubDialogOpen && m_bSetChanged) {
             CloseSubDialogs();
             m_bSetChanged = FALSE;
-            HideSettingWindow();
+            // Hidden as by "&Close", with the new monitors' hot keys in
+            // force: nothing else would ever register them again.
+            OnBnClickedClose();
         }
     }
     CDialog::OnTimer(nIDEvent);
@@ -476,6 +489,11 @@ LRESULT CVantorDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (message == m_uTaskbarCreated && m_uTaskbarCreated != 0) {
             m_nTrayState = 0;
             UpdateTrayIcon();
+            // The user was told that the program ends: without its icon
+            // nobody could reach it, and it would hold the single-instance
+            // mutex. Posted, so that the exit runs outside this message.
+            if (!theApp.m_bTrayIconOk)
+                PostMessage(WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
         }
         break;
     }

@@ -113,6 +113,7 @@ private:
     void PlaceSettingWindow();
     void UnthemeTabControl();
     void FindDisplayMonitors();
+    bool QueryDisplayMonitors();
     void AddSystemMenuItems();
     void ApplyStoredTopmost();
     void ToggleKeepOnTop();

@@ -5,7 +5,6 @@
 #include "device/CDeviceNotifier.h"
 #include "device/MonitorReports.h"
 #include "device/OrvelUsb.h"
-#include "device/SeltuLibrary.h"
 #include "shell/CVantorApp.h"
 #include "shell/Messages.h"
 
@@ -44,9 +43,10 @@ BOOL CVantorDlg::OnDeviceChange(UINT nEventType, DWORD_PTR dwData)
     return TRUE;
 }
 
+// A query that fails keeps the last good count: the library's records of
+// that query stay what display matching reads.
 LRESULT CVantorDlg::OnDisplayChange(WPARAM, LPARAM)
 {
-    theApp.m_nDisplayMonitors = 0;
-    KvnFindMonitors(&theApp.m_nDisplayMonitors, 0);
+    QueryDisplayMonitors();
     return 1;
 }

@@ -88,16 +88,26 @@ TEST_F(DeviceChangeTest, TheSameMonitorsFoundAgainKeepTheCurrentOneAndTheWindow)
     EXPECT_TRUE(theApp.m_bSettingShown);
 }
 
-TEST_F(DeviceChangeTest, AChangedSetHidesTheShownWindowAtTheNextTick)
+// The plugged monitor has two HID interfaces: the second one's notification
+// finds the same set again, and the change seen on the first is kept.
+TEST_F(DeviceChangeTest, AChangedSetHidesTheShownWindowAndPutsTheHotKeysBack)
 {
-    LoadWithHotKeys("unplug 2\n");
+    LoadScenario(Scenarios::With("profile twin\n  model \"SIM-32U\"\n  code SIM32U01\n  product 0x0102\n"
+                                 "  interfaces 2\n  modes 22 23 40\n  hotkeys 0x180\nend\n"
+                                 "monitor 1 wide W0000001\nmonitor 2 twin T0000002\nunplug 2\n")
+                     .c_str());
+    BindHotKeys("SIM-27Q_W0000001", {{VK_F22, HOTKEYF_CONTROL | HOTKEYF_ALT}});
+    BindHotKeys("SIM-32U_T0000002", {{VK_F23, HOTKEYF_CONTROL | HOTKEYF_ALT}});
     CVantorDlg* dlg = StartOk();
     ShowSettings();
     ASSERT_TRUE(IsWindowVisible(dlg->m_hWnd));
+    sleeps.clear();
 
     ASSERT_GE(SimPlug(2), 0);
+    EXPECT_EQ(sleeps, (std::vector<DWORD>{500, 500})) << "one rebuild per interface";
     EXPECT_EQ(ListedSerials(), (std::vector<std::string>{"W0000001", "T0000002"}));
-    EXPECT_TRUE(dlg->m_bSetChanged);
+    EXPECT_TRUE(dlg->m_bSetChanged) << "lost on the second interface's notification";
+    EXPECT_TRUE(MonitorsChangedQueued());
     EXPECT_TRUE(IsWindowVisible(dlg->m_hWnd));
     EXPECT_EQ(dlg->m_nHotKeyCount, 0u);
 
@@ -110,9 +120,13 @@ TEST_F(DeviceChangeTest, AChangedSetHidesTheShownWindowAtTheNextTick)
     EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(dlg->m_hWnd); }, 2000));
     EXPECT_FALSE(theApp.m_bSettingShown);
     EXPECT_FALSE(dlg->m_bSetChanged);
-    // Not in force again until the window is next closed with "&Close".
-    EXPECT_EQ(dlg->m_nHotKeyCount, 0u);
-    EXPECT_FALSE(probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F23));
+    // Hidden as by "&Close": every monitor's keys are in force again.
+    EXPECT_EQ(dlg->m_nHotKeyCount, 2u);
+    EXPECT_TRUE(probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F22));
+    EXPECT_TRUE(probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F23));
+    SimTrace::Clear();
+    SendMessageA(dlg->m_hWnd, WM_HOTKEY, 0, MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F23));
+    EXPECT_EQ(SimTrace::With("KvSetFeatureArray", "monitor=2 feature=0xFF00:0x0F length=3 data=800000").size(), 1u);
 }
 
 TEST_F(DeviceChangeTest, BroadcastsOfOtherDevicesAndEventsChangeNothing)
@@ -166,10 +180,14 @@ TEST_F(DeviceChangeTest, ADisplayChangeOnlyCountsTheScreensAgain)
     EXPECT_EQ(SimTrace::Count("KvnGetMonitorInfo"), 0);
     EXPECT_EQ(Listed(0), first);
 
+    // A failed query keeps the last good count, and the next rebuild still
+    // finds every monitor on its screen.
     ASSERT_GE(SimFault("seltu 1"), 0);
     EXPECT_EQ(SendMessageA(dlg->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024)), 1);
-    EXPECT_EQ(theApp.m_nDisplayMonitors, 0);
-    EXPECT_EQ(ListedSerials().size(), 3u);
+    EXPECT_EQ(theApp.m_nDisplayMonitors, 3);
+    EXPECT_EQ(DeviceBroadcast::Interface(OrvelVendor, 0x0101).SendTo(dlg->m_hWnd, DBT_DEVICEARRIVAL), TRUE);
+    EXPECT_EQ(ListedSerials(), (std::vector<std::string>{"S27Q0001", "S27Q0002", "S32U0001"}));
+    EXPECT_FALSE(dlg->m_bSetChanged);
 }
 
 } // namespace

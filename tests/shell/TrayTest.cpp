@@ -1,11 +1,15 @@
 // The tray icon: its notification data, the image that tells whether a
 // monitor is present, adding it while the shell times out, the failure
-// message, re-adding it for a new taskbar, and the icon's mouse messages.
+// message, re-adding it for a new taskbar (or ending when it cannot be),
+// and the icon's mouse messages.
+#include "HotKeyProbe.h"
 #include "Scenarios.h"
 #include "ShellIds.h"
 #include "ShellTest.h"
 #include "SimTrace.h"
 #include "standins/libdravo/DravoSim.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -263,10 +267,13 @@ TEST_F(TrayTest, AShellThatKeepsTimingOutIsGivenUpAfter180Tries)
     EXPECT_FALSE(theApp.m_bTrayIconOk);
 }
 
-TEST_F(TrayTest, ANewTaskbarGetsTheIconAgain)
+TEST_F(TrayTest, ANewTaskbarGetsTheIconAgainOrTheProgramEnds)
 {
     LoadOne();
+    BindHotKeys("SIM-27Q_A0000001", {{VK_F22, HOTKEYF_CONTROL | HOTKEYF_ALT}});
+    HotKeyProbe probe;
     CVantorDlg* dlg = StartOk();
+    ASSERT_TRUE(probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F22));
     trayCalls.clear();
     SendMessageA(dlg->m_hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY}));
@@ -274,18 +281,24 @@ TEST_F(TrayTest, ANewTaskbarGetsTheIconAgain)
     EXPECT_EQ(trayCalls[1].icon, 128u);
     EXPECT_EQ(dlg->m_nTrayState, 1);
 
-    // A failed re-add is told, but the program goes on.
+    // A failed re-add is told, and the program ends as "E&xit" ends it.
     trayAnswer = [](DWORD, NOTIFYICONDATAA*) -> BOOL {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     };
-    SendMessageA(dlg->m_hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_EQ(messageBoxes.size(), 1u);
+    const HWND window = dlg->m_hWnd;
+    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    ASSERT_EQ(messageBoxes.size(), 1u);
+    EXPECT_EQ(messageBoxes[0], TrayFailedText);
     EXPECT_FALSE(theApp.m_bTrayIconOk);
-    EXPECT_EQ(dlg->m_nTrayState, 0);
     Pump();
-    EXPECT_TRUE(IsWindow(dlg->m_hWnd));
-    EXPECT_FALSE(quitSeen);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(quitSeen);
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+    EXPECT_FALSE(probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F22)) << "the hot keys are taken back";
+    Stop();
+    EXPECT_EQ(theApp.m_hMutex, nullptr) << "the single-instance mutex is released";
+    EXPECT_EQ(SimTrace::Count("KvRelease"), 1);
 }
 
 TEST_F(TrayTest, TheShellAcceptsTheIconData)
