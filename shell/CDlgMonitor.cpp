@@ -314,8 +314,10 @@ bool CDlgMonitor::IsListedMonitor(DWORD hDevice) const
     return false;
 }
 
-// The first listed monitor that no longer answers; the monitor whose menu
-// is open counts too when it is one the list does not hold. 0: none gone.
+// The first listed monitor that no longer answers; 0: none gone. A monitor
+// the wizard is adding is not listed: should it stop answering, the wizard
+// goes on with the associations made so far, and the rebuild leaves out a
+// monitor it cannot read.
 DWORD CDlgMonitor::FindGoneMonitor()
 {
     const auto& monitors = theApp.m_StatusAll.m_arMonitors;
@@ -325,12 +327,6 @@ DWORD CDlgMonitor::FindGoneMonitor()
         SetHandle(monitors[i]->m_hDevice);
         if (!IsMonitorAnswering())
             return monitors[i]->m_hDevice;
-    }
-    const DWORD current = m_current.m_hDevice;
-    if (current != 0 && !IsListedMonitor(current)) {
-        SetHandle(current);
-        if (!IsMonitorAnswering())
-            return current;
     }
     return 0;
 }

@@ -123,6 +123,8 @@ private:
     void StepTab(int nDelta);
     CDialog* PageOfTab(int nTab);
     bool HasMonitors() const;
+    bool IsModalDialogOpen() const;
+    void RefreshShownPage();
 
     void OnTrayIcon(LPARAM lParam);
     void ShowTrayMenu();

@@ -29,15 +29,17 @@ void StoreAssociation(const CMonitorStatus& monitor, int displayNumber)
 }
 
 // A monitor confirmed on no screen (the dialog stood outside every screen)
-// has nothing to be placed by: it is left out and nothing is stored for it.
+// has no display to be placed by. It is listed all the same, ordered after
+// every placed one yet still the default when it is alone, and nothing is
+// stored for it: a stored name must name a screen.
+constexpr int UnplacedDisplayOrder = 65534;
+
 void AddAssociatedMonitor(CVantorDlg& main, const CMonitorAssociation& association)
 {
     const DisplayOrder parsed = ParseDisplayOrder(static_cast<LPCSTR>(association.m_strDisplayDevice));
-    if (!parsed.hasDisplay)
-        return;
     auto* monitor = new CMonitorStatus;
     monitor->m_strDisplayDevice = association.m_strDisplayDevice;
-    monitor->m_nDisplayOrder = parsed.order;
+    monitor->m_nDisplayOrder = parsed.hasDisplay ? parsed.order : UnplacedDisplayOrder;
     monitor->m_strDisplayLabel = parsed.label.c_str();
     monitor->m_hDevice = association.m_hDevice;
     main.SetHandle(monitor->m_hDevice);
@@ -46,7 +48,8 @@ void AddAssociatedMonitor(CVantorDlg& main, const CMonitorAssociation& associati
         return;
     }
     theApp.m_StatusAll.m_arMonitors.Add(monitor);
-    StoreAssociation(*monitor, parsed.displayNumber);
+    if (parsed.hasDisplay)
+        StoreAssociation(*monitor, parsed.displayNumber);
     main.SetHandle(monitor->m_hDevice);
     main.ResetMonitorFlag68();
     main.InstallIccProfile(monitor);
@@ -56,8 +59,10 @@ void AddAssociatedMonitor(CVantorDlg& main, const CMonitorAssociation& associati
 
 void CVantorDlg::OnMenuMonitorList()
 {
-    // One list at a time: the tray greys the command while it is open.
-    if (theApp.m_bMonitorListOpen)
+    // One list at a time: the tray greys the command while it is open. Nor
+    // while another dialog runs: the rebuild would delete the monitors, and
+    // change the current one, under it.
+    if (theApp.m_bMonitorListOpen || IsModalDialogOpen())
         return;
     CDlgMonitor dialog(nullptr);
     theApp.m_bMonitorListOpen = TRUE;
@@ -88,4 +93,29 @@ void CVantorDlg::OnMenuMonitorList()
         UnregisterAllHotKeys();
     if (m_pageAutoColor.m_hWnd)
         m_pageAutoColor.PostMessage(UM_MONITORS_CHANGED, 0, 0);
+    RefreshShownPage();
+}
+
+// A modal loop runs on this window (which it disables), or a dialog of a
+// page is up.
+bool CVantorDlg::IsModalDialogOpen() const
+{
+    const HWND published[] = {theApp.m_hWndColorSub, theApp.m_hWndTunora, theApp.m_hWndMessage};
+    for (HWND dialog : published) {
+        if (::IsWindow(dialog))
+            return true;
+    }
+    return !::IsWindowEnabled(m_hWnd);
+}
+
+// The rebuild may have put another monitor, or none, under the shown page:
+// it shows and saves the current one only after reading it again.
+void CVantorDlg::RefreshShownPage()
+{
+    if (!theApp.m_bSettingShown)
+        return;
+    const int tab = m_tab.GetCurSel();
+    if (tab == 0)
+        ShowPage(0);   // without monitors the Hot Key page is taken away
+    PostPageRefresh(tab);
 }

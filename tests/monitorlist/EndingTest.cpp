@@ -1,6 +1,6 @@
 // Every other end of the connection list: "Cancel", Esc, the main window's
-// close request and a monitor that stops answering end it with 0 in every
-// state, close the menus that are open and store nothing.
+// close request and a listed monitor that stops answering end it with 0 in
+// every state, close the menus that are open and store nothing.
 #include "MonitorListDialogTest.h"
 
 #include "res/resource.h"
@@ -131,9 +131,9 @@ TEST_F(EndingTest, EveryStateEndsWithZeroAndClosesTheOpenMenus)
     }
 }
 
-// A device change ends the wizard only when a monitor stopped answering. When
-// it is the one whose menu is open (listed, or being added), nothing can be
-// sent to it; when it is another, the open menu is closed first.
+// A device change ends the wizard only when a listed monitor stopped
+// answering. When it is the one whose menu is open, nothing can be sent to
+// it; when it is another, the open menu is closed first.
 TEST_F(EndingTest, AMonitorThatStopsAnsweringEndsTheWizard)
 {
     StartThree();
@@ -142,7 +142,7 @@ TEST_F(EndingTest, AMonitorThatStopsAnsweringEndsTheWizard)
         int silent;   // 0: every monitor answers
         Lines keys;   // calls on the menu key at the device change
     };
-    for (const Case& c : {Case{Step2, 0, {}}, Case{Step1, 1, {}}, Case{Step3, 3, {}}, Case{Step3, 2, {"3:8000"}}}) {
+    for (const Case& c : {Case{Step2, 0, {}}, Case{Step1, 1, {}}, Case{Step3, 2, {"3:8000"}}}) {
         SCOPED_TRACE(c.silent);
         View before;
         View after;
@@ -176,6 +176,32 @@ TEST_F(EndingTest, AMonitorThatStopsAnsweringEndsTheWizard)
         EXPECT_EQ(keyCalls, c.keys);
         EXPECT_EQ(after.message, before.message);
     }
+}
+
+// The monitor being added is not listed: when it stops answering, the wizard
+// goes on, and what it recorded is applied. The rebuild leaves out the
+// monitor it cannot read.
+TEST_F(EndingTest, AMonitorBeingAddedThatStopsAnsweringLeavesTheWizardRunning)
+{
+    StartThree();
+    View before;
+    View after;
+    OpenFromTray([&](CDlgMonitor& dialog) {
+        Advance(dialog, Step3);
+        ASSERT_TRUE(SimRun("fault 3 dead"));
+        before = Look(dialog);
+        EXPECT_EQ(SendMessageA(dialog.m_hWnd, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0), TRUE);
+        after = Look(dialog);
+        ClickThrough(dialog);
+        EXPECT_EQ(Look(dialog).message, Text(IDS_MANUAL_COMPLETE));
+        Click(dialog, IDOK);
+    });
+    ASSERT_TRUE(SimRun("fault clear"));
+    EXPECT_EQ(after.message, before.message);
+    EXPECT_EQ(after.ok, "&Next");
+    EXPECT_EQ(ListedSerials(), (Lines{"W0000001", "T0000002"}));
+    EXPECT_EQ(StoredAssociations(), (Lines{"T0000002-1=\\\\.\\DISPLAY1", "W0000001-1=\\\\.\\DISPLAY1"}));
+    EXPECT_TRUE(MonitorSetChangeQueued());
 }
 
 // Unplugged for real: the broadcast reaches the dialog and the main window,

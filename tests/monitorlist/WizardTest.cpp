@@ -4,6 +4,7 @@
 // associations and brings the program up on them.
 #include "MonitorListDialogTest.h"
 
+#include "framework/Seams.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
 #include "standins/libdravo/DravoSim.h"
@@ -11,6 +12,7 @@
 #include "tests/shell/HotKeyProbe.h"
 #include "tests/shell/ProfileFolder.h"
 #include "tests/shell/Scenarios.h"
+#include "tests/shell/ShellIds.h"
 #include "tests/shell/SimTrace.h"
 
 namespace {
@@ -213,15 +215,16 @@ TEST_F(WizardTest, TheScreenUnderTheDialogIsRecorded)
     EXPECT_EQ(std::string(primary.szDevice).rfind("\\\\.\\DISPLAY", 0), 0u);
 }
 
-// Records that cannot be applied are left out, and the others applied: a
-// monitor confirmed while the dialog stood on no screen (nothing to bind it
-// to), and one that no longer answers at the rebuild. Neither gets a stored
-// value, a profile or its hot keys.
-TEST_F(WizardTest, RecordsThatCannotBeAppliedAreLeftOut)
+// A monitor confirmed while the dialog stood on no screen is listed all the
+// same, after the placed ones, with nothing stored for it. One that no
+// longer answers at the rebuild is left out: no stored value, no profile and
+// no hot keys.
+TEST_F(WizardTest, RecordsWithoutAScreenStayAndUnreadableOnesAreLeftOut)
 {
     LoadScenario(Scenarios::With("monitor 1 wide W0000001\nmonitor 2 tall T0000002\nmonitor 3 wide W0000003\n").c_str());
     BindHotKeys("SIM-27Q_W0000001", {{VK_F21, AllThree}});
     BindHotKeys("SIM-32U_T0000002", {{VK_F20, AllThree}});
+    BindHotKeys("SIM-27Q_W0000003", {{VK_F19, AllThree}});
     ProfileFolder folder;
     ASSERT_TRUE(folder.Add("SIM-32U.icc"));
     ASSERT_TRUE(folder.Add("SIM-27Q.icc"));
@@ -239,21 +242,40 @@ TEST_F(WizardTest, RecordsThatCannotBeAppliedAreLeftOut)
         Click(dialog, IDOK);
     });
     ASSERT_TRUE(SimRun("fault clear"));
-    EXPECT_EQ(ListedSerials(), Lines{"T0000002"});
+    ASSERT_EQ(ListedSerials(), (Lines{"W0000001", "T0000002"}));
+    EXPECT_STREQ(Listed(0)->m_strDisplayDevice, "");
+    EXPECT_GT(Listed(0)->m_nDisplayOrder, Listed(1)->m_nDisplayOrder);
+    EXPECT_EQ(CurrentSerial(), "T0000002") << "the monitor on a screen is the default";
     EXPECT_EQ(StoredAssociations(), Lines{"T0000002-1=\\\\.\\DISPLAY1"});
-    EXPECT_FALSE(probe.IsTaken(ModAllThree, VK_F21));
+    EXPECT_TRUE(probe.IsTaken(ModAllThree, VK_F21));
     EXPECT_TRUE(probe.IsTaken(ModAllThree, VK_F20));
-    EXPECT_EQ(CurrentSerial(), "T0000002");
-    ASSERT_EQ(profileCalls.size(), 3u);
+    EXPECT_FALSE(probe.IsTaken(ModAllThree, VK_F19));
+    ASSERT_EQ(profileCalls.size(), 3u) << "a monitor on no screen has no device to take a profile";
     EXPECT_EQ(profileCalls[1].profile, folder.PathOf("SIM-32U.icc"));
+
+    // Alone, a monitor on no screen is the current one.
+    OpenFromTray([&](CDlgMonitor& dialog) {
+        MoveTo(dialog, -6000, -6000);
+        ClickThrough(dialog);
+        ASSERT_TRUE(SimRun("fault 2 read identity"));
+        ASSERT_TRUE(SimRun("fault 3 read identity"));
+        Click(dialog, IDOK);
+    });
+    ASSERT_TRUE(SimRun("fault clear"));
+    EXPECT_EQ(ListedSerials(), Lines{"W0000001"});
+    EXPECT_EQ(CurrentSerial(), "W0000001");
+    EXPECT_TRUE(StoredAssociations().empty());
 
     // None applied: no monitor at all, and the tray says so.
     trayCalls.clear();
     OpenFromTray([&](CDlgMonitor& dialog) {
-        MoveTo(dialog, -6000, -6000);
         ClickThrough(dialog);
+        ASSERT_TRUE(SimRun("fault 1 read identity"));
+        ASSERT_TRUE(SimRun("fault 2 read identity"));
+        ASSERT_TRUE(SimRun("fault 3 read identity"));
         Click(dialog, IDOK);
     });
+    ASSERT_TRUE(SimRun("fault clear"));
     EXPECT_TRUE(ListedSerials().empty());
     EXPECT_TRUE(StoredAssociations().empty());
     EXPECT_EQ(theApp.m_StatusAll.m_nCurMonitor, -1);
@@ -261,7 +283,7 @@ TEST_F(WizardTest, RecordsThatCannotBeAppliedAreLeftOut)
     EXPECT_EQ(Main()->m_pageHotKey.GetHandle(), 0u);
     ASSERT_EQ(TrayCallsOf(NIM_MODIFY).size(), 1u);
     EXPECT_EQ(TrayCallsOf(NIM_MODIFY)[0].icon, 152u);
-    EXPECT_FALSE(probe.IsTaken(ModAllThree, VK_F20));
+    EXPECT_FALSE(probe.IsTaken(ModAllThree, VK_F21));
     EXPECT_TRUE(MonitorSetChangeQueued());
 }
 
@@ -286,6 +308,68 @@ TEST_F(WizardTest, TheKeysStayOffWhileTheSettingsWindowIsShown)
     EXPECT_FALSE(probe.IsTaken(ModAllThree, VK_F19));
     Main()->OnBnClickedClose();
     EXPECT_TRUE(probe.IsTaken(ModAllThree, VK_F19));
+}
+
+// The command opens no list while another dialog of the program runs: the
+// rebuild would delete the monitors, and change the current one, under it.
+TEST_F(WizardTest, TheListDoesNotOpenOverAnotherDialog)
+{
+    StartOk();
+    Lines opened;
+    Seams::Override seams;
+    seams->modalDialogReady = [&](CDialog& dialog) {
+        opened.push_back(dynamic_cast<CDlgMonitor*>(&dialog) ? "list" : "other");
+        if (opened.size() == 1)   // chosen in the tray while the About box runs
+            SendMessageA(MainHandle(), WM_COMMAND, ID_TRAY_MONITOR_LIST, 0);
+        PostMessageA(dialog.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+    };
+    SendMessageA(MainHandle(), WM_SYSCOMMAND, ShellIds::IdmAbout, 0);
+    EXPECT_EQ(opened, Lines{"other"});
+
+    // A page's dialog publishes its window while it is up.
+    theApp.m_hWndTunora = Main()->m_pageColor.m_hWnd;
+    SendMessageA(MainHandle(), WM_COMMAND, ID_TRAY_MONITOR_LIST, 0);
+    theApp.m_hWndTunora = nullptr;
+    EXPECT_EQ(opened, Lines{"other"});
+
+    SendMessageA(MainHandle(), WM_COMMAND, ID_TRAY_MONITOR_LIST, 0);
+    EXPECT_EQ(opened, (Lines{"other", "list"}));
+}
+
+// The rebuild may make another monitor current under the shown page: the
+// Hot Key and colour pages read it again, so that they show, and save to,
+// the current monitor.
+TEST_F(WizardTest, TheShownPageFollowsTheRebuiltList)
+{
+    LoadScenario(Scenarios::With("monitor 1 wide W0000001\nmonitor 2 tall T0000002\nmonitor 3 wide W0000003\n").c_str());
+    CVantorDlg* dlg = StartOk();
+    SendMessageA(dlg->m_hWnd, WM_COMMAND, ID_TRAY_SETTING, 0);
+    ASSERT_TRUE(theApp.m_bSettingShown);
+    for (int tab : {0, 1}) {
+        SCOPED_TRACE(tab);
+        const HWND page = tab == 0 ? dlg->m_pageHotKey.m_hWnd : dlg->m_pageColor.m_hWnd;
+        const HWND monitors = GetDlgItem(page, 1008);
+        dlg->m_tab.SetCurSel(tab);
+        dlg->ShowTabPage(tab);
+        dlg->m_nCurTab = tab;
+        SendMessageA(dlg->m_hWnd, ShellIds::UmSelectMonitor, 0, 1);   // picked on the page
+        dlg->PostPageRefresh(tab);
+        Pump();
+        ASSERT_EQ(SendMessageA(monitors, CB_GETCURSEL, 0, 0), 1);
+
+        OpenFromTray([&](CDlgMonitor& dialog) {
+            ClickThrough(dialog);
+            ASSERT_TRUE(SimRun("fault 3 read identity"));
+            Click(dialog, IDOK);
+        });
+        ASSERT_TRUE(SimRun("fault clear"));
+        ASSERT_EQ(ListedSerials(), (Lines{"W0000001", "T0000002"}));
+        ASSERT_EQ(theApp.m_StatusAll.m_nCurMonitor, 0);
+        Pump();
+        EXPECT_TRUE(IsWindowVisible(page));
+        EXPECT_EQ(SendMessageA(monitors, CB_GETCOUNT, 0, 0), 2);
+        EXPECT_EQ(SendMessageA(monitors, CB_GETCURSEL, 0, 0), 0);
+    }
 }
 
 // A serial that would name a key inside the association's key is not stored;
