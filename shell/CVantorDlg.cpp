@@ -9,6 +9,7 @@
 #include "shell/CVantorApp.h"
 #include "shell/ForegroundWindow.h"
 #include "shell/Messages.h"
+#include "shell/ShellSeams.h"
 
 #include <shlobj.h>
 
@@ -423,7 +424,7 @@ void CVantorDlg::OnDestroy()
     TrayNotify(NIM_DELETE, IDI_APP, CString());
     theApp.m_StatusAll.DeleteAll();
     theApp.PurgeReports();
-    CDeviceNotifier().Unregister(theApp.m_hDevNotify);
+    ShellSeams::UnregisterDeviceNotify(theApp.m_hDevNotify);
     theApp.m_hDevNotify = nullptr;
 }
 

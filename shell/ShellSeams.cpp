@@ -1,5 +1,7 @@
 #include "shell/ShellSeams.h"
 
+#include "device/CDeviceNotifier.h"
+
 namespace ShellSeams {
 
 namespace {
@@ -57,6 +59,13 @@ BOOL AssociateProfile(LPCSTR profile, LPCSTR deviceId)
         return Current().associateProfile(profile, deviceId);
     auto call = CallOf<ProfileDeviceFn>(MAKEINTRESOURCEA(1));
     return call ? call(nullptr, profile, deviceId) : FALSE;
+}
+
+BOOL UnregisterDeviceNotify(HDEVNOTIFY registration)
+{
+    if (Current().unregisterDeviceNotify)
+        return Current().unregisterDeviceNotify(registration);
+    return CDeviceNotifier().Unregister(registration);
 }
 
 } // namespace ShellSeams

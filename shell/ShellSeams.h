@@ -1,10 +1,12 @@
 #pragma once
 // Replaceable shell calls of the main window, for tests: the notification
-// area and the colour-management library. Each defaults to the real call;
+// area, the colour-management library and the end of the device
+// notification. Each defaults to the real call;
 // ShellSeams::Override puts the previous set back when it goes.
 #include "framework/SeamOverride.h"
 
 #include <windows.h>
+#include <dbt.h>
 #include <shellapi.h>
 
 #include <functional>
@@ -17,6 +19,7 @@ struct Hooks
     std::function<BOOL(LPCSTR profile, LPCSTR deviceId)> disassociateProfile;
     std::function<BOOL(LPCSTR profile)> installProfile;
     std::function<BOOL(LPCSTR profile, LPCSTR deviceId)> associateProfile;
+    std::function<BOOL(HDEVNOTIFY registration)> unregisterDeviceNotify;
 };
 
 Hooks& Current();
@@ -29,5 +32,6 @@ BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA* data);
 BOOL DisassociateProfile(LPCSTR profile, LPCSTR deviceId);
 BOOL InstallProfile(LPCSTR profile);
 BOOL AssociateProfile(LPCSTR profile, LPCSTR deviceId);
+BOOL UnregisterDeviceNotify(HDEVNOTIFY registration);
 
 } // namespace ShellSeams

@@ -58,11 +58,13 @@ std::string ChildJobs::ExecutableName()
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// 1 digit for the answer, one for the product type, one for the minor
-// version and the rest for the major version; negative codes stay invalid.
+// 1 digit for the answers (bit 0 the check, bit 1 the start-up), one for the
+// product type, one for the minor version and the rest for the major
+// version; negative codes stay invalid.
 int ChildJobs::EncodeOs(const OsAnswer& answer)
 {
-    return answer.major * 1000 + answer.minor * 100 + answer.productType * 10 + (answer.supported ? 1 : 0);
+    return answer.major * 1000 + answer.minor * 100 + answer.productType * 10 + (answer.supported ? 1 : 0) +
+           (answer.started ? 2 : 0);
 }
 
 ChildJobs::OsAnswer ChildJobs::DecodeOs(int code)
@@ -70,7 +72,8 @@ ChildJobs::OsAnswer ChildJobs::DecodeOs(int code)
     OsAnswer answer;
     if (code < 0)
         return answer;
-    answer.supported = code % 10 == 1;
+    answer.supported = (code % 10 & 1) != 0;
+    answer.started = (code % 10 & 2) != 0;
     answer.productType = code / 10 % 10;
     answer.minor = code / 100 % 10;
     answer.major = code / 1000;

@@ -11,12 +11,14 @@ public:
     static constexpr const char* SupportedOsArgument = "--supported-os";
     static constexpr const char* SecondInstanceArgument = "--second-instance";
 
-    // The version check's answer with the version Wine reported to the child.
+    // The version check's answer with the version Wine reported to the
+    // child, and whether a start-up there went on to run the program.
     struct OsAnswer {
         int major = -1;
         int minor = -1;
         int productType = -1;
         bool supported = false;
+        bool started = false;
     };
     static int EncodeOs(const OsAnswer& answer);
     static OsAnswer DecodeOs(int code);

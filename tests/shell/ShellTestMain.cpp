@@ -16,7 +16,9 @@ namespace {
 
 const char* const UnmanagedRunVariable = "TALVEX_SHELL_TEST_UNMANAGED";
 
-// The check alone, with the version it was made on.
+// The check, with the version it was made on, and a start-up under it
+// (away from the real tray): it runs the program only where the check
+// lets it.
 int SupportedOsJob()
 {
     OSVERSIONINFOEXA version{};
@@ -27,6 +29,13 @@ int SupportedOsJob()
     answer.minor = static_cast<int>(version.dwMinorVersion);
     answer.productType = version.wProductType;
     answer.supported = theApp.IsSupportedOS() != FALSE;
+
+    ShellSeams::Override seams;
+    seams->notifyIcon = [](DWORD, NOTIFYICONDATAA*) { return TRUE; };
+    answer.started = theApp.InitInstance() != FALSE && theApp.m_pMainWnd != nullptr;
+    if (theApp.m_pMainWnd && theApp.m_pMainWnd->m_hWnd)
+        theApp.m_pMainWnd->DestroyWindow();
+    theApp.ExitInstance();
     return ChildJobs::EncodeOs(answer);
 }
 

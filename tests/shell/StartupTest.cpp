@@ -1,7 +1,7 @@
 // Start-up and exit of the application object: the order of the work as the
 // simulated monitors' trace shows it, the waits of a slow monitor-information
 // library, a second copy, the Windows editions and versions that are
-// refused, and the stored "Keep On Top" setting.
+// refused, the stored "Keep On Top" setting, and the DPI-chosen background.
 #include "ChildJobs.h"
 #include "Scenarios.h"
 #include "ShellIds.h"
@@ -12,6 +12,8 @@
 #include "standins/libdravo/DravoSim.h"
 
 #include <shlobj.h>
+
+#include <functional>
 
 namespace {
 
@@ -45,6 +47,12 @@ protected:
 TEST_F(StartupTest, RunsItsStepsInOrderAndUndoesThemAtExit)
 {
     WindowEventTracer events;
+    std::vector<HDEVNOTIFY> unregistered;
+    ShellSeams::Override notifications;
+    notifications->unregisterDeviceNotify = [&](HDEVNOTIFY registration) {
+        unregistered.push_back(registration);
+        return UnregisterDeviceNotification(registration);
+    };
     ASSERT_GE(SimFault("seltu 2"), 0);   // the information library answers at the third try
     CVantorDlg* dlg = StartOk();
     ASSERT_NE(dlg, nullptr);
@@ -109,9 +117,11 @@ TEST_F(StartupTest, RunsItsStepsInOrderAndUndoesThemAtExit)
     // Records still queued at exit are freed with the window.
     theApp.QueueReport(new HidReport{Listed(0)->m_hDevice, 0xFF00, 0x15, 22});
     theApp.QueueReport(new HidReport{Listed(1)->m_hDevice, 0xFF00, 0x15, 23});
+    const HDEVNOTIFY registration = theApp.m_hDevNotify;
     SimTrace::Clear();
     dlg->DestroyWindow();
     Pump();
+    EXPECT_EQ(unregistered, std::vector<HDEVNOTIFY>{registration}) << "the device notification is given back";
     EXPECT_TRUE(quitSeen) << "the main window's end ends the message loop";
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
     EXPECT_EQ(theApp.m_StatusAll.m_arMonitors.GetSize(), 0);
@@ -228,10 +238,100 @@ TEST_F(StartupTest, RefusesServerEditionsAndVersionsBeforeSix)
         ASSERT_EQ(answer.major, c.major) << "Wine reported another version than the case needs";
         ASSERT_EQ(answer.productType, c.productType);
         EXPECT_EQ(answer.supported, c.supported);
+        EXPECT_EQ(answer.started, c.supported) << "the start-up does not follow the check";
     }
     const ChildJobs::OsAnswer own = ChildJobs::DecodeOs(ChildJobs::Run(ChildJobs::SupportedOsArgument));
     ASSERT_EQ(own.productType, VER_NT_WORKSTATION);
     EXPECT_TRUE(own.supported) << "the prefix's own version, " << own.major << "." << own.minor;
+    EXPECT_TRUE(own.started);
+}
+
+// The background of the pages and colour dialogs: the bitmap drawn for 96
+// dpi below 120 dpi, the large one from 120 on, each used as it is at
+// exactly 96 and 120 dpi and stretched over the client area at any other.
+class BackgroundBrushTest : public ::testing::Test
+{
+protected:
+    static constexpr UINT Normal = 205;   // the colour page's, 500 x 410
+    static constexpr UINT Large = 284;    // 572 x 466
+
+    void SetUp() override { screen = GetDC(nullptr); }
+    void TearDown() override { ReleaseDC(nullptr, screen); }
+
+    // The pixels of a width x height area, drawn by paint into a 32-bit picture.
+    static std::vector<DWORD> Pixels(int width, int height, const std::function<void(HDC)>& paint)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, picture);
+        paint(dc);
+        GdiFlush();
+        std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(picture);
+        return pixels;
+    }
+    static std::vector<DWORD> Filled(HBRUSH brush, int width, int height)
+    {
+        return Pixels(width, height, [&](HDC dc) {
+            const RECT area{0, 0, width, height};
+            FillRect(dc, &area, brush);
+        });
+    }
+    static std::vector<DWORD> Bitmap(UINT id, int width, int height)
+    {
+        return Pixels(width, height, [&](HDC dc) {
+            HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+            HDC source = CreateCompatibleDC(dc);
+            HGDIOBJ old = SelectObject(source, bitmap);
+            BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+            SelectObject(source, old);
+            DeleteDC(source);
+            DeleteObject(bitmap);
+        });
+    }
+
+    HDC screen = nullptr;
+};
+
+TEST_F(BackgroundBrushTest, TheScreensDpiChoosesAndSizesTheBitmap)
+{
+    struct Case {
+        int dpi;
+        RECT client;
+        UINT bitmap;   // 0: stretched to another size, not compared
+        LONG width;
+        LONG height;
+    };
+    // Stretched over a client area of the bitmap's own size, a bitmap stays
+    // as it is, so the painted pattern shows which one was taken.
+    const Case cases[] = {
+        {96, {0, 0, 300, 200}, Normal, 500, 410}, {120, {0, 0, 300, 200}, Large, 572, 466},
+        {72, {0, 0, 500, 410}, Normal, 500, 410}, {119, {0, 0, 500, 410}, Normal, 500, 410},
+        {144, {0, 0, 572, 466}, Large, 572, 466}, {144, {0, 0, 300, 200}, 0, 300, 200},
+    };
+    ASSERT_NE(Bitmap(Normal, 572, 466), Bitmap(Large, 572, 466));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        CBrush brush;
+        const CSize size = CVantorApp::MakeDpiBitmapBrush(screen, c.client, c.dpi, &brush, Normal, Large);
+        EXPECT_EQ(size.cx, c.width);
+        EXPECT_EQ(size.cy, c.height);
+        LOGBRUSH described{};
+        ASSERT_NE(GetObjectA(static_cast<HBRUSH>(brush), sizeof described, &described), 0);
+        EXPECT_EQ(described.lbStyle, static_cast<UINT>(BS_PATTERN));
+        if (c.bitmap != 0) {
+            EXPECT_TRUE(Filled(brush, c.width, c.height) == Bitmap(c.bitmap, c.width, c.height));
+        }
+    }
 }
 
 class TopmostTest : public ShellTest

@@ -129,6 +129,20 @@ TEST_F(TrayTest, ADoubleClickOpensTheSettingsWindowOnlyWithAMonitor)
     Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(dlg->m_hWnd));
     EXPECT_TRUE(theApp.m_bSettingShown);
+
+    // Every opening starts on the first tab, whichever was shown last.
+    const HWND tab = GetDlgItem(dlg->m_hWnd, IdTab);
+    dlg->m_tab.SetCurSel(2);
+    NMHDR change{tab, static_cast<UINT_PTR>(IdTab), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(dlg->m_hWnd, WM_NOTIFY, IdTab, reinterpret_cast<LPARAM>(&change));
+    ASSERT_EQ(dlg->m_nCurTab, 2);
+    ASSERT_TRUE(IsWindowVisible(dlg->m_pageAutoColor.m_hWnd));
+    SendMessageA(dlg->m_hWnd, WM_CLOSE, 0, 0);
+    Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(dlg->m_tab.GetCurSel(), 0);
+    EXPECT_EQ(dlg->m_nCurTab, 0);
+    EXPECT_TRUE(IsWindowVisible(dlg->m_pageHotKey.m_hWnd));
+    EXPECT_FALSE(IsWindowVisible(dlg->m_pageAutoColor.m_hWnd));
 }
 
 TEST_F(TrayTest, TheRightButtonMenuWithAMonitor)
