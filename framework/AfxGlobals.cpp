@@ -6,6 +6,7 @@
 #include "framework/CDialog.h"
 #include "framework/CFileException.h"
 #include "framework/CFont.h"
+#include "framework/CHandleMap.h"
 #include "framework/CMemoryException.h"
 #include "framework/CMenu.h"
 #include "framework/CPen.h"
@@ -158,6 +159,11 @@ void AfxDeleteTempMaps()
     CFont::DeleteTempMap();
     CBitmap::DeleteTempMap();
     CPen::DeleteTempMap();
+}
+
+bool AfxHasTempMaps()
+{
+    return CHandleMapTemporaries::count != 0;
 }
 
 void AfxReportCurrentException()

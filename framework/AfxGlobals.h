@@ -32,6 +32,8 @@ void AfxProcessMessage(MSG& msg);
 void AfxInitCommonControls();
 // Deletes every temporary wrapper (windows, device contexts, menus, drawing objects).
 void AfxDeleteTempMaps();
+// True while any temporary wrapper exists.
+bool AfxHasTempMaps();
 // Reports the exception being handled: a memory or file exception with a
 // message box, anything else silently. Call only inside a catch block.
 void AfxReportCurrentException();

@@ -3,7 +3,15 @@
 // entries belong to objects that attached a handle themselves; a handle
 // without one gets a temporary wrapper, which lives until the message loop
 // next goes idle (AfxDeleteTempMaps) and never destroys the handle.
+#include <cstddef>
 #include <unordered_map>
+
+// How many temporary wrappers exist in all maps together, so that the
+// message loop can tell without a look at the queue that it has none to drop.
+struct CHandleMapTemporaries
+{
+    static inline std::size_t count = 0;
+};
 
 // Obj is the wrapper class made for temporaries; Member is its handle field,
 // which may be declared in a base class Owner.
@@ -29,6 +37,7 @@ public:
         Obj* wrapper = new Obj;
         wrapper->*Member = handle;
         m_temporary.emplace(handle, wrapper);
+        ++CHandleMapTemporaries::count;
         return wrapper;
     }
 
@@ -43,8 +52,11 @@ public:
 
     void DeleteTemp()
     {
+        if (m_temporary.empty())
+            return;
         auto temporaries = std::move(m_temporary);
         m_temporary.clear();
+        CHandleMapTemporaries::count -= temporaries.size();
         for (auto& entry : temporaries) {
             entry.second->*Member = nullptr;
             delete entry.second;

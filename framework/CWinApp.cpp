@@ -70,21 +70,23 @@ int CWinApp::ExitInstance()
     return m_nExitCode;
 }
 
+// GetMessage alone waits for the next message: an idle program costs one
+// call per timer tick. Only a message that left temporary wrappers behind
+// makes the loop look whether the queue is empty, to drop them then.
 int CWinApp::Run()
 {
-    for (LONG idleCount = 0;;) {
+    for (;;) {
         MSG msg{};
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            OnIdle(idleCount++);
-        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0) {
             m_nExitCode = static_cast<int>(msg.wParam);
             break;
         }
         if (got == -1)
             break;
-        idleCount = 0;
         AfxProcessMessage(msg);
+        if (AfxHasTempMaps() && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            OnIdle(0);
     }
     return ExitInstance();
 }

@@ -29,7 +29,8 @@ public:
     // The message loop; when it ends (the main window was destroyed, or
     // WM_QUIT arrived) it returns ExitInstance's result.
     virtual int Run();
-    // Called when the message queue is empty; the default drops the temporary wrappers.
+    // Called when the message queue has become empty after a message that
+    // left temporary wrappers; the default drops them.
     virtual BOOL OnIdle(LONG lCount);
 
     HICON LoadIcon(UINT nIDResource) const;

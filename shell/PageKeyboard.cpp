@@ -42,8 +42,11 @@ BOOL PreTranslateMessage(CDialog& page, MSG* pMsg, UINT firstControlId)
         ::SetFocus(::GetDlgItem(main, IDC_CLOSE));
         return FALSE;   // the main window hides itself on it
     }
-    const HWND start = ::GetDlgItem(page.m_hWnd, firstControlId);
-    if (main && start && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
+    // Only Tab needs the entry control: looking it up costs a server round
+    // trip under Wine, and every timer tick of the page passes here.
+    const bool tab = main && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB;
+    const HWND start = tab ? ::GetDlgItem(page.m_hWnd, firstControlId) : nullptr;
+    if (start) {
         if (GetKeyState(VK_SHIFT) >= 0) {
             if (FocusOn(LastEnabledControl(page, start))) {
                 ::SetFocus(::GetDlgItem(main, IDC_CLOSE));

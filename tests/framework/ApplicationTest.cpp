@@ -105,6 +105,74 @@ TEST(ApplicationMain, DestroyingTheMainWindowEndsTheLoop)
     EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
+// WM_APP + 1 wraps a window of no object: a temporary wrapper.
+class WrappingDialog : public SelfDeletingDialog
+{
+public:
+    WrappingDialog(bool* deleted, HWND foreign) : SelfDeletingDialog(deleted), m_foreign(foreign) {}
+
+protected:
+    LRESULT OnWrap(WPARAM, LPARAM)
+    {
+        CWnd::FromHandle(m_foreign);
+        return 0;
+    }
+    void OnTimer(UINT_PTR) { DestroyWindow(); }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    HWND m_foreign;
+};
+
+BEGIN_MESSAGE_MAP(WrappingDialog, SelfDeletingDialog)
+    ON_MESSAGE(WM_APP + 1, &WrappingDialog::OnWrap)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+// A message leaves a temporary wrapper; the loop drops it once the queue is
+// empty, and the program then ends.
+class IdleApp : public CWinApp
+{
+public:
+    bool mainDeleted = false;
+    HWND foreign = nullptr;
+    std::vector<bool> tempsAtIdle;   // before and after each OnIdle
+
+    BOOL InitInstance() override
+    {
+        foreign = ::CreateWindowExA(0, "STATIC", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        auto* main = new WrappingDialog(&mainDeleted, foreign);
+        main->Create(IDD_TEST_BARE);
+        m_pMainWnd = main;
+        main->PostMessage(WM_NULL);   // leaves nothing behind
+        main->PostMessage(WM_APP + 1);
+        // Ends a loop that never goes idle, so that the test fails, not hangs.
+        main->SetTimer(1, 5000);
+        return TRUE;
+    }
+    BOOL OnIdle(LONG lCount) override
+    {
+        tempsAtIdle.push_back(AfxHasTempMaps());
+        const BOOL more = CWinApp::OnIdle(lCount);
+        tempsAtIdle.push_back(AfxHasTempMaps());
+        m_pMainWnd->PostMessage(WM_APP);
+        return more;
+    }
+    int ExitInstance() override
+    {
+        ::DestroyWindow(foreign);
+        return 0;
+    }
+};
+
+TEST(ApplicationMain, TheLoopDropsTemporaryWrappersWhenTheQueueIsEmpty)
+{
+    IdleApp app;
+    EXPECT_EQ(AfxWinMain(::GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOW), 0);
+    EXPECT_EQ(app.tempsAtIdle, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(app.mainDeleted);
+}
+
 TEST(ApplicationServices, MessageBoxesGoThroughTheSeamWithTheAppName)
 {
     MessageBoxRecorder boxes(IDYES);
