@@ -20,3 +20,18 @@ function(talvex_test name)
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT 600)
 endfunction()
+
+# talvex_split_debug(<target>): the build of a program that tools/run.sh
+# starts and a user gets carries no debug sections and no symbol table.
+# They are moved to <file>.debug beside it, which a debugger finds through
+# the debug link.
+function(talvex_split_debug target)
+    if(NOT WIN32)
+        return()
+    endif()
+    set(file $<TARGET_FILE:${target}>)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${file} ${file}.debug
+        COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${file}.debug ${file}
+        VERBATIM)
+endfunction()
