@@ -155,20 +155,46 @@ int CDlgTonalis::FindItemWithData(const CComboBox& list, DWORD_PTR data)
     return -1;
 }
 
+// A list that already holds exactly the wanted modes is left as it is: a
+// refill costs a redraw of the list for each item, and the watcher shows an
+// application, which refills both lists, at every foreground change. Only
+// the selection goes, as a refill would drop it.
+void CDlgTonalis::RefillModeList(CComboBox& list, ULONGLONG mask, int modeCount)
+{
+    if (HoldsModes(list, mask, modeCount)) {
+        list.SetCurSel(-1);
+        return;
+    }
+    list.ResetContent();
+    for (int mode = 0; mode < modeCount; ++mode) {
+        if (mask & ColorModeBits[mode])
+            AddModeItem(list, mode);
+    }
+}
+
+// The list's items are the modes of the mask, in order, with their names.
+bool CDlgTonalis::HoldsModes(const CComboBox& list, ULONGLONG mask, int modeCount)
+{
+    int item = 0;
+    CString name, shown;
+    for (int mode = 0; mode < modeCount; ++mode) {
+        if (!(mask & ColorModeBits[mode]))
+            continue;
+        if (item >= list.GetCount() || list.GetItemData(item) != static_cast<DWORD_PTR>(mode))
+            return false;
+        name.LoadString(ColorModeTable[mode].nStringId);
+        list.GetLBText(item++, shown);
+        if (shown != name)
+            return false;
+    }
+    return item == list.GetCount();
+}
+
 void CDlgTonalis::FillColorModeLists(ApplicationEntry*)
 {
-    g_comboColorMode.ResetContent();
-    ULONGLONG mask = GetSupportedModeMask();
-    for (int mode = 0; mode < ColorModeCount; ++mode) {
-        if (mask & ColorModeBits[mode])
-            AddModeItem(g_comboColorMode, mode);
-    }
-    m_comboDefaultMode.ResetContent();
-    mask |= ColorModeBits[ColorModeNoChange];
-    for (int mode = 0; mode < ColorModeTableSize; ++mode) {
-        if (mask & ColorModeBits[mode])
-            AddModeItem(m_comboDefaultMode, mode);
-    }
+    const ULONGLONG mask = GetSupportedModeMask();
+    RefillModeList(g_comboColorMode, mask, ColorModeCount);
+    RefillModeList(m_comboDefaultMode, mask | ColorModeBits[ColorModeNoChange], ColorModeTableSize);
     DWORD defaultMode = RegDefModeMissing;
     ReadDword(RegValueDefMode, &defaultMode, RegKeyRoot);
     int item = FindItemWithData(m_comboDefaultMode, defaultMode);

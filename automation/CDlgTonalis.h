@@ -108,6 +108,8 @@ private:
     int SelectedMode() const;
     static int FindItemWithData(const CComboBox& list, DWORD_PTR data);
     static void AddModeItem(CComboBox& list, int mode);
+    static void RefillModeList(CComboBox& list, ULONGLONG mask, int modeCount);
+    static bool HoldsModes(const CComboBox& list, ULONGLONG mask, int modeCount);
     bool IsAutoColorOn() const;
 
     DECLARE_MESSAGE_MAP()

@@ -13,6 +13,35 @@ namespace {
 
 const std::vector<int> AllModes = {22, 23, 24, 33, 34, 40, 41, 42, 43, 44, 45, 46};
 
+// Counts the messages that empty or fill the page's two mode lists while it lives.
+class ListRefills {
+public:
+    explicit ListRefills(std::vector<HWND> lists)
+    {
+        s_lists = std::move(lists);
+        s_count = 0;
+        m_hook = ::SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~ListRefills() { ::UnhookWindowsHookEx(m_hook); }
+    ListRefills(const ListRefills&) = delete;
+    ListRefills& operator=(const ListRefills&) = delete;
+    int Count() const { return s_count; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && (call->message == CB_RESETCONTENT || call->message == CB_ADDSTRING) &&
+            std::find(s_lists.begin(), s_lists.end(), call->hwnd) != s_lists.end())
+            ++s_count;
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline std::vector<HWND> s_lists;
+    static inline int s_count = 0;
+    HHOOK m_hook;
+};
+
 class AutoColorPageTest : public AutoPageTest {
 protected:
     void SetUp() override
@@ -133,6 +162,24 @@ TEST_F(AutoColorPageTest, TheModeListsFollowTheMonitors)
     defaults.push_back(47);
     EXPECT_EQ(Data(Defaults()), defaults);
     EXPECT_EQ(Texts(Defaults()).back(), "Not change the mode");
+    EXPECT_EQ(Texts(Modes()).front(), "User1 mode");
+
+    // The same monitors: the lists stay, and look as refilled ones would.
+    WriteDword(RegKeyRoot, RegValueDefMode, 33);
+    Modes().SetCurSel(2);
+    {
+        ListRefills refills({Modes().m_hWnd, Defaults().m_hWnd});
+        AutoPage().SendMessage(UM_MONITORS_CHANGED, 0, 0);
+        SelectApplication("ARCADE");
+        EXPECT_EQ(refills.Count(), 0);
+    }
+    EXPECT_EQ(Data(Modes()), AllModes);
+    EXPECT_EQ(SelectedData(Modes()), -1);
+    EXPECT_EQ(SelectedData(Defaults()), 33);
+    // A list that lost an item is whole again.
+    Modes().DeleteString(3);
+    AutoPage().SendMessage(UM_MONITORS_CHANGED, 0, 0);
+    EXPECT_EQ(Data(Modes()), AllModes);
     EXPECT_EQ(Texts(Modes()).front(), "User1 mode");
 
     Start("profile one\n modes 22 40\nend\nmonitor 1 one ONE00001\nunplug 1\n");
