@@ -111,8 +111,12 @@ CSize CVantorApp::LoadDpiBitmapBrush(HWND window, CBrush* brush, UINT idNormal, 
 CSize CVantorApp::MakeDpiBitmapBrush(HDC dc, const RECT& client, int dpi, CBrush* brush, UINT idNormal,
                                      UINT idLarge)
 {
+    // As a DIB section the picture keeps its own 8 bits a pixel, and so does
+    // the brush's copy of it; as a bitmap of the screen's format it would
+    // take four times that, and twice while the brush is made.
     CBitmap bitmap;
-    bitmap.LoadBitmap(dpi >= 120 ? idLarge : idNormal);
+    bitmap.Attach(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(dpi >= 120 ? idLarge : idNormal),
+                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     BITMAP info{};
     bitmap.GetBitmap(&info);
     brush->DeleteObject();

@@ -5,6 +5,8 @@
 
 #include "res/resource.h"
 
+#include <vector>
+
 namespace {
 
 using PageColoursTest = ColourPageTest;
@@ -64,6 +66,25 @@ POINT AlignedOrigin(HWND page, HWND control, SIZE pattern)
     return POINT{pattern.cx - rect.left, pattern.cy - rect.top};
 }
 
+// The pixels a brush gives an area of the given size, from the origin.
+std::vector<DWORD> Painted(HBRUSH brush, SIZE size)
+{
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP target = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, target);
+    RECT area{0, 0, size.cx, size.cy};
+    ::FillRect(dc, &area, brush);
+    ::GdiFlush();
+    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + size.cx * size.cy);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    ::DeleteObject(target);
+    return pixels;
+}
+
 } // namespace
 
 TEST_F(PageColoursTest, BackgroundIsAPatternBrush)
@@ -73,8 +94,17 @@ TEST_F(PageColoursTest, BackgroundIsAPatternBrush)
     ASSERT_EQ(::GetObjectA(static_cast<HBRUSH>(Page().m_brBackground), sizeof brush, &brush),
               static_cast<int>(sizeof brush));
     EXPECT_EQ(brush.lbStyle, static_cast<UINT>(BS_PATTERN));
-    EXPECT_GT(Page().m_sizeBackground.cx, 0);
-    EXPECT_GT(Page().m_sizeBackground.cy, 0);
+    const SIZE size{Page().m_sizeBackground.cx, Page().m_sizeBackground.cy};
+    ASSERT_GT(size.cx, 0);
+    ASSERT_GT(size.cy, 0);
+
+    // It paints the page's picture as the picture itself does.
+    HBITMAP picture = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACK_COLOR));
+    ASSERT_NE(picture, nullptr);
+    HBRUSH reference = ::CreatePatternBrush(picture);
+    EXPECT_EQ(Painted(Page().m_brBackground, size), Painted(reference, size));
+    ::DeleteObject(reference);
+    ::DeleteObject(picture);
 }
 
 TEST_F(PageColoursTest, LabelsAreWhiteOnTheAlignedBackground)
