@@ -82,19 +82,33 @@ std::string TalvexProcess::Environment(const std::string& scenario, const std::s
 
 bool TalvexProcess::Start(const std::string& scenario, const std::string& trace, std::string& error)
 {
+    return Launch("talvex.exe", "", Environment(scenario, trace), error);
+}
+
+bool TalvexProcess::StartProgram(const std::string& file, const std::string& arguments,
+                                 const std::string& windowClass, std::string& error)
+{
+    m_windowClass = windowClass;
+    return Launch(file, arguments, Environment("", ""), error);
+}
+
+bool TalvexProcess::Launch(const std::string& file, const std::string& arguments, std::string environment,
+                           std::string& error)
+{
     if (m_info.hProcess) {
         error = "this run was started already";
         return false;
     }
     const std::string folder = BinFolder();
-    std::string commandLine = "\"" + folder + "talvex.exe\"";
-    std::string environment = Environment(scenario, trace);
+    std::string commandLine = "\"" + folder + file + "\"";
+    if (!arguments.empty())
+        commandLine += " " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     m_startTicks = Now();
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, environment.data(),
                         folder.c_str(), &startup, &m_info)) {
-        error = "talvex.exe did not start (error " + std::to_string(GetLastError()) + ")";
+        error = file + " did not start (error " + std::to_string(GetLastError()) + ")";
         m_info = PROCESS_INFORMATION{};
         return false;
     }
@@ -119,12 +133,26 @@ HWND TalvexProcess::WaitForMainWindow(DWORD milliseconds)
 {
     const DWORD deadline = GetTickCount() + milliseconds;
     do {
-        if (HWND found = RemoteWindow::FindDialog(Pid(), "Talvex"))
+        if (HWND found = FindMainWindow())
             return m_mainWindow = found;
         if (!Running())
             return nullptr;
         Sleep(PollMs);
     } while (GetTickCount() < deadline);
+    return nullptr;
+}
+
+HWND TalvexProcess::FindMainWindow() const
+{
+    if (m_windowClass.empty())
+        return RemoteWindow::FindDialog(Pid(), "Talvex");
+    for (HWND window = FindWindowExA(nullptr, nullptr, m_windowClass.c_str(), nullptr); window;
+         window = FindWindowExA(nullptr, window, m_windowClass.c_str(), nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid == Pid())
+            return window;
+    }
     return nullptr;
 }
 

@@ -21,6 +21,10 @@ public:
 
     // scenario: a scenario file, or empty for the embedded default monitors.
     bool Start(const std::string& scenario, const std::string& trace, std::string& error);
+    // A baseline program of the bin folder in place of talvex.exe: its main
+    // window is its first top-level window of class windowClass.
+    bool StartProgram(const std::string& file, const std::string& arguments, const std::string& windowClass,
+                      std::string& error);
 
     DWORD Pid() const { return m_info.dwProcessId; }
     HANDLE Handle() const { return m_info.hProcess; }
@@ -29,6 +33,7 @@ public:
     // True when the program ended within the time; its exit code in code.
     bool WaitForExit(DWORD milliseconds, DWORD* code = nullptr) const;
     // Its main window: the dialog captioned "Talvex" of this process.
+    // (For a baseline program, its window of the class it was started with.)
     HWND WaitForMainWindow(DWORD milliseconds);
     HWND MainWindow() const { return m_mainWindow; }
     // Returns once the program's thread has taken a sent message.
@@ -42,9 +47,12 @@ public:
 
 private:
     std::string Environment(const std::string& scenario, const std::string& trace) const;
+    bool Launch(const std::string& file, const std::string& arguments, std::string environment, std::string& error);
+    HWND FindMainWindow() const;
     void Close();
 
     PROCESS_INFORMATION m_info{};
     LONGLONG m_startTicks = 0;
     HWND m_mainWindow = nullptr;
+    std::string m_windowClass;   // empty: talvex.exe's dialog
 };
