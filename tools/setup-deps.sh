@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, once.
 set -e
-PKGS="cmake make g++ clang libclang-rt-14-dev python3 g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth x11-utils x11-apps googletest fonts-ipafont"
+PKGS="cmake make g++ clang libclang-rt-14-dev python3 g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth x11-utils x11-apps googletest fonts-ipafont fonts-wine"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"

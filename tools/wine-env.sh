@@ -23,6 +23,7 @@ wine_prefix_ready() {
             wine_japanese_fonts
             touch "$WINEPREFIX/.talvex-fonts"
         fi
+        wine_caption_symbols
     ) 9>"$WINEPREFIX.lock"
 }
 
@@ -52,6 +53,19 @@ REG
     } >"$reg_file"
     wine regedit /S "$reg_file" >/dev/null 2>&1 || true
     rm -f "$reg_file"
+}
+
+# Wine draws the caption buttons with Marlett, but does not load its own copy
+# from its data folder here: without it they show as letters ("r" for the
+# close box). A copy in the prefix's font folder is found.
+wine_caption_symbols() {
+    fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    for dir in /usr/share/wine/fonts /usr/lib/wine/fonts; do
+        if [ -f "$dir/marlett.ttf" ] && [ -d "$fonts" ]; then
+            [ -f "$fonts/marlett.ttf" ] || cp "$dir/marlett.ttf" "$fonts/"
+            return 0
+        fi
+    done
 }
 
 # Windows managed by the desktop's window manager (a user's own display) or not.
