@@ -7,8 +7,13 @@ icons and the pointing-hand cursor.
 Usage: draw_pictures.py OUTDIR     write every file into OUTDIR
        draw_pictures.py --list     print the file names, one a line
 
+The backgrounds are drawn around the controls of the dialog templates in
+Talvex.rc and Talvex_ja.rc, beside this script, placed in pixels as the
+windows place them.
+
 Standard library only: the BMP, ICO and CUR bytes are written here.
 """
+import collections
 import math
 import os
 import struct
@@ -305,17 +310,19 @@ def sym_brightness(r, c):
 
 
 def sym_contrast(r, c):
-    r.circle(12, 12, 7.4, c((235, 237, 240)))
+    r.circle(12, 12, 7.4, c(RED))
     r.circle(12, 12, 6.0, c((18, 19, 22)))
     r.polygon([(12 + 6.0 * math.cos(math.radians(a)), 12 + 6.0 * math.sin(math.radians(a)))
                for a in range(90, 271, 10)], c((235, 237, 240)))
 
 
 def sym_black_level(r, c):
-    for i, level in enumerate((40, 90, 150, 215)):
+    """Steps rising from deep blue to white on a red floor: enabled, it must
+    read as colour, since its grey copy is the disabled picture."""
+    for i, t in enumerate((0.0, 0.35, 0.7, 1.0)):
         h = 4 + 3 * i
-        r.rect(4.5 + 4 * i, 19 - h, 7.5 + 4 * i, 19, c((level, level, level + 6)))
-    r.rect(4, 19, 20, 20.2, c((120, 124, 132)))
+        r.rect(4.5 + 4 * i, 19 - h, 7.5 + 4 * i, 19, c(lerp((40, 70, 170), (225, 240, 255), t)))
+    r.rect(4, 19, 20, 20.6, c(RED))
 
 
 def sym_gain(rgb):
@@ -392,8 +399,11 @@ def label_image(symbol, enabled):
     return bmp24(LABEL_SIZE, LABEL_SIZE, pixels)
 
 
+MONITOR_SIZE = 32
+
+
 def monitor_picture():
-    size = 32
+    size = MONITOR_SIZE
     ras = Raster(size)
     tile(ras, size)
     inner = Raster(size)
@@ -521,20 +531,177 @@ class Surface:
                                                          int(self.level(y) + 3 + 9 * fade))
 
 
-class Layout:
-    """Maps the dialog units of a template onto the pixels of its bitmap."""
+# --------------------------------------------------------------- window layout
 
-    def __init__(self, surface, dlu_w, dlu_h):
-        self.s = surface
-        self.fx, self.fy = surface.w / dlu_w, surface.h / dlu_h
+HERE = os.path.dirname(os.path.abspath(__file__))
+SCRIPTS = ("Talvex.rc", "Talvex_ja.rc")       # English, Japanese
+NORMAL_DPI, LARGE_DPI = 96, 120
 
-    def box(self, x, y, w, h):
-        return (int(round(x * self.fx)), int(round(y * self.fy)),
-                int(round((x + w) * self.fx)), int(round((y + h) * self.fy)))
+# The dialog fonts as Wine measures them with the fonts the build installs
+# (Liberation Sans serves "Arial", IPA P Gothic "MS UI Gothic"), at both
+# resolutions: the dialog base units, the height of a closed drop-down list
+# and the top of a tab control's display area, below its row of tabs. The
+# pictures' window test checks the outcome on the real windows.
+Metrics = collections.namedtuple("Metrics", "base_x base_y combo_height tab_top")
+METRICS = {
+    ("Arial", 9): {NORMAL_DPI: Metrics(7, 14, 22, 26), LARGE_DPI: Metrics(9, 17, 25, 29)},
+    ("MS UI Gothic", 9): {NORMAL_DPI: Metrics(7, 13, 21, 25), LARGE_DPI: Metrics(9, 16, 24, 28)},
+}
 
-    def panel(self, x, y, w, h, heading=None):
-        x0, y0, x1, y1 = self.box(x, y, w, h)
-        s, cut = self.s, max(5, int(6 * self.fx / 1.75))
+Control = collections.namedtuple("Control", "name text cls style x y w h")
+TEXT_KINDS = {"LTEXT": "Static", "CTEXT": "Static", "RTEXT": "Static", "GROUPBOX": "Button",
+              "PUSHBUTTON": "Button", "DEFPUSHBUTTON": "Button"}
+ID_KINDS = {"COMBOBOX": "ComboBox", "EDITTEXT": "Edit", "LISTBOX": "ListBox"}
+
+
+def split_args(text):
+    """Comma-separated arguments; a comma inside quotes does not split."""
+    args, current, quoted = [], "", False
+    for ch in text:
+        if ch == '"':
+            quoted = not quoted
+        if ch == "," and not quoted:
+            args.append(current.strip())
+            current = ""
+        else:
+            current += ch
+    return args + [current.strip()]
+
+
+def parse_control(kind, rest):
+    args = split_args(rest)
+    if kind == "CONTROL":
+        text, name, cls, style, numbers = args[0], args[1], args[2].strip('"'), args[3], args[4:8]
+    elif kind in TEXT_KINDS:
+        text, name, cls, numbers = args[0], args[1], TEXT_KINDS[kind], args[2:6]
+        style = args[6] if len(args) > 6 else ""
+    else:
+        text, name, cls, numbers = "", args[0], ID_KINDS[kind], args[1:5]
+        style = args[5] if len(args) > 5 else ""
+    return Control(name, text, cls, style, *(int(n) for n in numbers))
+
+
+def read_templates(path):
+    """The dialog templates of a resource script by name: size and font in
+    dialog units and points, and the controls."""
+    templates, current = {}, None
+    with open(path, encoding="utf-8") as script:
+        for line in script:
+            words = line.split()
+            if len(words) > 2 and words[1] == "DIALOGEX":
+                size = [int(n) for n in split_args(line.split("DIALOGEX", 1)[1])][2:4]
+                current = {"size": tuple(size), "controls": []}
+                templates[words[0]] = current
+            elif current is None or not words:
+                continue
+            elif words[0] == "FONT":
+                args = split_args(line.split("FONT", 1)[1])
+                current["font"] = (args[1].strip('"'), int(args[0]))
+            elif words[0] == "END":
+                current = None
+            elif words[0] == "CONTROL" or words[0] in TEXT_KINDS or words[0] in ID_KINDS:
+                current["controls"].append(parse_control(words[0], line.split(None, 1)[1]))
+    return templates
+
+
+def mul_div(value, numerator, denominator):
+    """Rounded to the nearest, halves up, as MulDiv does for positive values."""
+    return (2 * value * numerator + denominator) // (2 * denominator)
+
+
+def image_size(bitmap):
+    return MONITOR_SIZE if bitmap == "IDB_MONITOR" else LABEL_SIZE
+
+
+class Window:
+    """A template's controls in the client pixels of its window, placed as
+    the dialog manager places them: each position and size through the
+    font's base units, drop-down lists as tall as their closed box, bitmap
+    statics as large as their picture."""
+
+    def __init__(self, template, dpi, size=None):
+        m = self.metrics = METRICS[template["font"]][dpi]
+        self.controls = []
+        for c in template["controls"]:
+            left, top = self.x(c.x), self.y(c.y)
+            width, height = self.x(c.w), self.y(c.h)
+            if c.cls == "ComboBox":
+                height = m.combo_height
+            if "SS_BITMAP" in c.style:
+                width = height = image_size(c.text)
+            self.controls.append((c.name, (left, top, left + width, top + height)))
+        self.w, self.h = size or (self.x(template["size"][0]), self.y(template["size"][1]))
+
+    def x(self, units):
+        return mul_div(units, self.metrics.base_x, 4)
+
+    def y(self, units):
+        return mul_div(units, self.metrics.base_y, 8)
+
+    def rects(self, names):
+        return [rect for name, rect in self.controls if name in names]
+
+
+def page_size(main, dpi):
+    """A tab page fills the tab control's display area, 4 pixels in at the
+    sides and the bottom and below the row of tabs, and the main window moves
+    its left edge 2 pixels further out."""
+    window = Window(main, dpi)
+    left, top, right, bottom = window.rects(["IDC_TAB"])[0]
+    return right - left - 6, bottom - top - window.metrics.tab_top - 4
+
+
+def union(rects):
+    return (min(r[0] for r in rects), min(r[1] for r in rects),
+            max(r[2] for r in rects), max(r[3] for r in rects))
+
+
+def overlaps(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+
+
+class Frames:
+    """Panels, rules and bands drawn around a window's controls, in its
+    client pixels. Every line drawn is kept, so that the picture can be
+    refused when one of them would run under a control."""
+
+    PAD = 8        # from a panel's edge to the controls it holds
+    HEADING = 11   # the name tab above a panel's top edge
+    CLEAR = 3      # the least room between a line and another control
+
+    def __init__(self, surface, window):
+        self.s, self.win = surface, window
+        self.lines = []        # (x0, y0, x1, y1)
+        self.placed = []       # panels with their headings
+
+    def mark(self, x0, y0, x1, y1):
+        self.lines.append((x0, y0, x1, y1))
+
+    def obstacles(self, names):
+        return [rect for name, rect in self.win.controls if name not in names] + self.placed
+
+    def panels(self, groups):
+        """A stack of panels, one around each group of named controls, all
+        as wide as the widest needs, each clear of the controls and panels
+        above and below it. groups: (names, heading or None), top down."""
+        margin = self.win.x(10)
+        held = [union(self.win.rects(names)) for names, _ in groups]
+        x0 = min([margin] + [h[0] - self.PAD for h in held])
+        x1 = max([self.win.w - margin] + [h[2] + self.PAD for h in held])
+        for (names, heading), box in zip(groups, held):
+            self.panel(names, heading, box, x0, x1)
+
+    def panel(self, names, heading, held, x0, x1):
+        band = [r for r in self.obstacles(names) if r[0] < x1 and x0 < r[2]]
+        above = max([r[3] for r in band if r[3] <= held[1]] + [0])
+        below = min([r[1] for r in band if r[1] >= held[3]] + [self.win.h])
+        y0 = max(held[1] - self.PAD, above + self.CLEAR + (self.HEADING if heading else 0))
+        y1 = min(held[3] + self.PAD, below - self.CLEAR)
+        self.draw_panel(x0, y0, x1, y1, heading)
+        self.placed.append((x0, y0 - (self.HEADING if heading else 0), x1, y1))
+
+    def draw_panel(self, x0, y0, x1, y1, heading):
+        s, cut = self.s, 6
         for row in range(y0, y1):
             inset = max(0, cut - (row - y0))           # chamfered top right corner
             s.shade(x0, row, x1 - inset, row + 1, 5)
@@ -543,82 +710,124 @@ class Layout:
         s.fill(x0, y1 - 1, x1, y1, EDGE + 1)
         s.fill(x0, y0, x0 + 1, y1, EDGE + 3)
         s.fill(x1 - 1, y0 + cut, x1, y1, EDGE + 2)
+        self.mark(x0, y0, x1, y0 + 1)
+        self.mark(x0, y1 - 1, x1, y1)
+        self.mark(x0, y0, x0 + 1, y1)
+        self.mark(x1 - cut - 1, y0, x1, y1)
         if heading:
             self.heading(x0, y0, heading)
         else:
             s.fill(x0, y0, x0 + max(14, (x1 - x0) // 9), y0 + 2, ACCENT + ACCENT_LEN - 1)
+            self.mark(x0, y0, x0 + max(14, (x1 - x0) // 9), y0 + 2)
 
     def heading(self, x0, y0, words):
         """A tab above the panel's top left edge carrying its name."""
         s, width = self.s, 6 * len(words) + 12
-        top = y0 - 11
+        top = y0 - self.HEADING
         s.shade(x0, top, x0 + width, y0, 9)
         s.fill(x0, top, x0 + 3, y0, ACCENT + ACCENT_LEN - 1)
         s.fill(x0 + 3, top, x0 + width, top + 1, EDGE + 5)
         s.text(x0 + 8, top + 2, words, TEXT + 22)
+        self.mark(x0, top, x0 + width, y0)
 
-    def footer(self, y_dlu):
-        x0, y0, x1, _ = self.box(0, y_dlu, 0, 0)
+    def rule(self, names):
+        """A rule across the window between the lowest panel and the named
+        controls of the bottom row."""
+        row = min(r[1] for r in self.win.rects(names))
+        lowest = max(p[3] for p in self.placed)
+        y = row - min(self.PAD, (row - lowest) // 2)
         s = self.s
-        s.fill(8, y0, s.w - 8, y0 + 1, EDGE + 1)
-        s.fill(8, y0, 8 + max(40, s.w // 12), y0 + 1, ACCENT + ACCENT_LEN - 1)
+        s.fill(8, y, self.win.w - 8, y + 1, EDGE + 1)
+        s.fill(8, y, 8 + max(40, self.win.w // 12), y + 1, ACCENT + ACCENT_LEN - 1)
+        self.mark(8, y, self.win.w - 8, y + 1)
 
-    def button_band(self, y_dlu):
-        _, y0, _, _ = self.box(0, y_dlu, 0, 0)
+    def button_band(self, names):
+        """A darker band along the bottom holding the named buttons, its
+        edge halfway between them and the controls above."""
+        buttons = union(self.win.rects(names))
+        above = max(r[3] for _, r in self.win.controls if r[3] <= buttons[1])
+        y0 = (above + buttons[1]) // 2
         s = self.s
         s.shade(0, y0, s.w, s.h, -4)
         s.fill(0, y0, s.w, y0 + 1, EDGE + 2)
         s.fill(0, y0, max(48, s.w // 8), y0 + 2, ACCENT + ACCENT_LEN - 1)
+        self.mark(0, y0, s.w, y0 + 2)
+
+    def check(self, what):
+        """Refuses the picture when a line runs under a control."""
+        for line in self.lines:
+            for name, rect in self.win.controls:
+                if overlaps(line, rect):
+                    raise SystemExit("%s: a line at %s runs under %s at %s" % (what, line, name, rect))
 
 
-# Panels of the three pages in the dialog units of their templates, by
-# language (English, Japanese): x, y, width, height and the heading.
-PAGE_PANELS = {
-    "color": ([(10, 28, 266, 36, "MONITOR"), (10, 72, 266, 84, "COLOR MODE")],
-              [(10, 36, 266, 40, "MONITOR"), (10, 92, 266, 102, "COLOR MODE")]),
-    "hot_key": ([(10, 28, 266, 36, "MONITOR"), (10, 72, 266, 118, "HOT KEYS")],
-                [(10, 36, 266, 40, "MONITOR"), (10, 92, 266, 148, "HOT KEYS")]),
-    "auto_color": ([(8, 19, 270, 22, None), (10, 48, 266, 70, "APPLICATIONS"),
-                    (10, 125, 266, 33, "DEFAULT MODE")],
-                   [(8, 25, 270, 24, None), (10, 62, 266, 86, "APPLICATIONS"),
-                    (10, 162, 266, 34, "DEFAULT MODE")]),
-}
-PAGE_FOOTER = (194, 245)            # the line above "Apply to the same models"
+SAME_MODELS = ["IDC_CHECK_SAME_MODELS_HOTKEY", "IDC_CHECK_SAME_MODELS_COLOR", "IDC_LINK"]
+MONITOR = ["IDC_MONITOR_PICTURE", "IDC_COMBO_MONITOR"]
 
 
-def page(name):
-    def draw(lay, ja):
-        for x, y, w, h, heading in PAGE_PANELS[name][ja]:
-            lay.panel(x, y, w, h, heading)
-        lay.footer(PAGE_FOOTER[ja])
-    return draw
+HOT_KEYS = [str(i) for i in range(1094, 1104)] + [str(i) for i in range(1110, 1120)]
+COLOUR_MODE = ["IDC_STATIC_MODE_SELECTION", "IDC_COMBO_COLOR_MODE", "IDC_STATIC_PARAMETER",
+               "IDC_BTN_COLOR", "IDC_BTN_TUNORA", "IDC_BTN_IMPORT", "IDC_BTN_EXPORT"]
+APPLICATIONS = ["IDC_STATIC_APPLICATION", "IDC_COMBO_APPLICATION", "IDC_STATIC_APPLICATION_MODE",
+                "IDC_COMBO_APPLICATION_MODE", "IDC_BTN_REGISTER", "IDC_BTN_DELETE"]
 
 
-def dialog_with_buttons(band_en, band_ja):
-    """A dialog whose buttons sit on a darker band along the bottom."""
-    return lambda lay, ja: lay.button_band(band_ja if ja else band_en)
+def hot_key_page(frames):
+    frames.panels([(MONITOR, "MONITOR"), (HOT_KEYS, "HOT KEYS")])
+    frames.rule(SAME_MODELS)
 
 
-# name, drawing, template size in dialog units (English, Japanese), bitmap
-# sizes in pixels ((English normal, large), (Japanese normal, large)).
-PAGE_UNITS = ((286, 219), (286, 277))
-PAGE_SIZES = (((500, 410), (572, 466)), ((503, 416), (576, 524)))
+def colour_page(frames):
+    frames.panels([(MONITOR, "MONITOR"), (COLOUR_MODE, "COLOR MODE")])
+    frames.rule(SAME_MODELS)
+
+
+def auto_colour_page(frames):
+    frames.panels([(["IDC_CHECK_AUTO_COLOR"], None), (APPLICATIONS, "APPLICATIONS"),
+                   (["IDC_COMBO_DEFAULT_MODE"], "DEFAULT MODE")])
+    frames.rule(SAME_MODELS)
+
+
+def colour_dialog(frames):
+    frames.button_band(["IDOK", "IDCANCEL", "IDC_BTN_RESET"])
+
+
+# name, template, whether it is a tab page, drawing, and the bitmap sizes in
+# pixels ((English normal, large), (Japanese normal, large)). These are the
+# sizes the windows were designed around, but where a window is larger here
+# (the Japanese fonts are taller, and at 120 dpi the base units wider) the
+# bitmap has the window's size, so that its pattern never starts again
+# inside the window.
+PAGE_SIZES = (((500, 410), (644, 466)), ((503, 452), (649, 560)))
 BACKGROUNDS = [
-    ("color", page("color"), PAGE_UNITS, PAGE_SIZES),
-    ("auto_color", page("auto_color"), PAGE_UNITS, PAGE_SIZES),
-    ("hot_key", page("hot_key"), PAGE_UNITS, PAGE_SIZES),
-    ("color_sub", dialog_with_buttons(236, 306), ((295, 272), (283, 336)),
-     (((516, 510), (590, 578)), ((495, 504), (566, 630)))),
-    ("tunora", dialog_with_buttons(145, 179), ((221, 183), (212, 210)),
-     (((387, 343), (442, 389)), ((371, 315), (424, 394)))),
+    ("color", "IDD_COLOR", True, colour_page, PAGE_SIZES),
+    ("auto_color", "IDD_AUTO_COLOR", True, auto_colour_page, PAGE_SIZES),
+    ("hot_key", "IDD_HOT_KEY", True, hot_key_page, PAGE_SIZES),
+    ("color_sub", "IDD_COLOR_SUB", False, colour_dialog, (((516, 510), (664, 578)), ((495, 546), (637, 672)))),
+    ("tunora", "IDD_TUNORA_FUNCTIONS", False, colour_dialog, (((387, 343), (497, 389)), ((371, 341), (477, 420)))),
 ]
 
+_templates = {}
 
-def background(draw, dlu, size, ja):
+
+def templates(ja):
+    if ja not in _templates:
+        _templates[ja] = read_templates(os.path.join(HERE, SCRIPTS[ja]))
+    return _templates[ja]
+
+
+def background(name, template, is_page, draw, size, ja, dpi):
+    dialogs = templates(ja)
+    window = Window(dialogs[template], dpi, page_size(dialogs["IDD_TALVEX_DIALOG"], dpi) if is_page else None)
+    what = "%s (%s, %d dpi)" % (name, "ja" if ja else "en", dpi)
+    if size[0] < window.w or size[1] < window.h:
+        raise SystemExit("%s: the bitmap %s is smaller than its window %s" % (what, size, (window.w, window.h)))
     surface = Surface(*size)
     surface.shade(0, 0, surface.w, surface.h, 0)
     surface.streaks()
-    draw(Layout(surface, *dlu), ja)
+    frames = Frames(surface, window)
+    draw(frames)
+    frames.check(what)
     return bmp8(surface.w, surface.h, background_palette(), surface.px)
 
 
@@ -639,14 +848,11 @@ def catalogue():
     for name, symbol in LABELS:
         files["label_%s.bmp" % name] = lambda s=symbol: label_image(s, True)
         files["label_%s_off.bmp" % name] = lambda s=symbol: label_image(s, False)
-    for name, draw, dlus, sizes in BACKGROUNDS:
+    for name, template, is_page, draw, sizes in BACKGROUNDS:
         for lang, ja in (("en", False), ("ja", True)):
-            normal, large = sizes[ja]
-            dlu = dlus[ja]
-            files["back_%s_%s.bmp" % (name, lang)] = \
-                lambda d=draw, u=dlu, s=normal, j=ja: background(d, u, s, j)
-            files["back_%s_large_%s.bmp" % (name, lang)] = \
-                lambda d=draw, u=dlu, s=large, j=ja: background(d, u, s, j)
+            for suffix, dpi, size in (("", NORMAL_DPI, sizes[ja][0]), ("_large", LARGE_DPI, sizes[ja][1])):
+                files["back_%s%s_%s.bmp" % (name, suffix, lang)] = \
+                    lambda a=(name, template, is_page, draw, size, ja, dpi): background(*a)
     return files
 
 

@@ -4,6 +4,26 @@
 #include "shell/CVantorApp.h"
 #include "shell/Messages.h"
 
+#include <string>
+
+namespace {
+
+// The static turns its text into Unicode with the program's code page and
+// draws that. A narrow measure would convert with the code page of the
+// font's character set instead, and Wine's message font has the Western one
+// even on a Japanese system: each double-byte character would count as two.
+CSize ShownExtent(CDC& dc, const CString& text)
+{
+    const int length = text.GetLength();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, text.GetString(), length, wide.data(), length)));
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc.GetSafeHdc(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    return CSize(size.cx, size.cy);
+}
+
+} // namespace
+
 IMPLEMENT_DYNAMIC(CDlgMessage, CDialog)
 
 BEGIN_MESSAGE_MAP(CDlgMessage, CDialog)
@@ -73,7 +93,7 @@ void CDlgMessage::AdjustLayout()
     if (!dc)
         return;
     CFont* old = dc->SelectObject(m_staticText.GetFont());
-    const CSize text = dc->GetTextExtent(m_strText);
+    const CSize text = ShownExtent(*dc, m_strText);
     dc->SelectObject(old);
     m_staticText.ReleaseDC(dc);
 

@@ -33,12 +33,15 @@ struct Background {
     LONG enWidth, enHeight, jaWidth, jaHeight;
 };
 
+// The sizes the windows were designed around, or the window's own size where
+// it is larger under this platform's fonts (every Japanese window, and every
+// window at 120 dpi), so that the pattern never starts again inside it.
 const Background kBackgrounds[] = {
-    {IDB_BACK_COLOR, 500, 410, 503, 416},           {IDB_BACK_COLOR_LARGE, 572, 466, 576, 524},
-    {IDB_BACK_COLOR_SUB, 516, 510, 495, 504},       {IDB_BACK_COLOR_SUB_LARGE, 590, 578, 566, 630},
-    {IDB_BACK_TUNORA, 387, 343, 371, 315},          {IDB_BACK_TUNORA_LARGE, 442, 389, 424, 394},
-    {IDB_BACK_AUTO_COLOR, 500, 410, 503, 416},      {IDB_BACK_AUTO_COLOR_LARGE, 572, 466, 576, 524},
-    {IDB_BACK_HOT_KEY, 500, 410, 503, 416},         {IDB_BACK_HOT_KEY_LARGE, 572, 466, 576, 524},
+    {IDB_BACK_COLOR, 500, 410, 503, 452},           {IDB_BACK_COLOR_LARGE, 644, 466, 649, 560},
+    {IDB_BACK_COLOR_SUB, 516, 510, 495, 546},       {IDB_BACK_COLOR_SUB_LARGE, 664, 578, 637, 672},
+    {IDB_BACK_TUNORA, 387, 343, 371, 341},          {IDB_BACK_TUNORA_LARGE, 497, 389, 477, 420},
+    {IDB_BACK_AUTO_COLOR, 500, 410, 503, 452},      {IDB_BACK_AUTO_COLOR_LARGE, 644, 466, 649, 560},
+    {IDB_BACK_HOT_KEY, 500, 410, 503, 452},         {IDB_BACK_HOT_KEY_LARGE, 644, 466, 649, 560},
 };
 
 // Enabled and disabled label image of each colour adjustment group.
@@ -119,7 +122,7 @@ TEST(Bitmaps, BackgroundsAreDarkSoWhiteTextReads)
     }
 }
 
-TEST(Bitmaps, LabelImagesPairUpAndTheDisabledOnesAreGrey)
+TEST(Bitmaps, LabelImagesPairUpInColourEnabledAndGreyDisabled)
 {
     for (auto [enabled, disabled] : kLabelPairs) {
         for (LANGID language : {ResourceReader::English(), ResourceReader::Japanese()}) {
@@ -134,6 +137,10 @@ TEST(Bitmaps, LabelImagesPairUpAndTheDisabledOnesAreGrey)
         for (COLORREF p : off)
             spread = std::max(spread, Spread(p));
         EXPECT_LE(spread, 12) << "disabled bitmap " << disabled << " has colour";
+        // Colour is what tells the two apart at a glance: a grey symbol only
+        // darkens when disabled.
+        EXPECT_GE(std::count_if(on.begin(), on.end(), [](COLORREF p) { return Spread(p) >= 40; }), 12)
+            << "enabled bitmap " << enabled << " is nearly grey";
     }
 }
 
