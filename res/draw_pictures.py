@@ -537,8 +537,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 SCRIPTS = ("Talvex.rc", "Talvex_ja.rc")       # English, Japanese
 NORMAL_DPI, LARGE_DPI = 96, 120
 
-# The dialog fonts as Wine measures them with the fonts the build installs
-# (Liberation Sans serves "Arial", IPA P Gothic "MS UI Gothic"), at both
+# The dialog fonts as Wine measures them with the fonts tools/setup-deps.sh
+# installs (Liberation Sans serves "Arial", IPA P Gothic "MS UI Gothic"), at both
 # resolutions: the dialog base units, the height of a closed drop-down list
 # and the top of a tab control's display area, below its row of tabs. The
 # pictures' window test checks the outcome on the real windows.

@@ -1,7 +1,10 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, once.
 set -e
-PKGS="cmake make g++ clang libclang-rt-14-dev python3 g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth x11-utils x11-apps googletest fonts-ipafont fonts-wine"
+# The fonts serve the faces the dialogs ask for ("Arial", "Tahoma", the
+# Japanese ones, the caption buttons' symbols); the background pictures are
+# laid out with their metrics.
+PKGS="cmake make g++ clang libclang-rt-14-dev python3 g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth x11-utils x11-apps googletest fonts-liberation fonts-wine fonts-ipafont"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
