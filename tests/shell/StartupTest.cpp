@@ -253,7 +253,7 @@ class BackgroundBrushTest : public ::testing::Test
 {
 protected:
     static constexpr UINT Normal = 205;   // the colour page's, 500 x 410
-    static constexpr UINT Large = 284;    // 572 x 466
+    static constexpr UINT Large = 284;    // 644 x 466
 
     void SetUp() override { screen = GetDC(nullptr); }
     void TearDown() override { ReleaseDC(nullptr, screen); }
@@ -314,11 +314,11 @@ TEST_F(BackgroundBrushTest, TheScreensDpiChoosesAndSizesTheBitmap)
     // Stretched over a client area of the bitmap's own size, a bitmap stays
     // as it is, so the painted pattern shows which one was taken.
     const Case cases[] = {
-        {96, {0, 0, 300, 200}, Normal, 500, 410}, {120, {0, 0, 300, 200}, Large, 572, 466},
+        {96, {0, 0, 300, 200}, Normal, 500, 410}, {120, {0, 0, 300, 200}, Large, 644, 466},
         {72, {0, 0, 500, 410}, Normal, 500, 410}, {119, {0, 0, 500, 410}, Normal, 500, 410},
-        {144, {0, 0, 572, 466}, Large, 572, 466}, {144, {0, 0, 300, 200}, 0, 300, 200},
+        {144, {0, 0, 644, 466}, Large, 644, 466}, {144, {0, 0, 300, 200}, 0, 300, 200},
     };
-    ASSERT_NE(Bitmap(Normal, 572, 466), Bitmap(Large, 572, 466));
+    ASSERT_NE(Bitmap(Normal, 644, 466), Bitmap(Large, 644, 466));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dpi);
         CBrush brush;
