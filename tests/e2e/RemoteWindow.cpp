@@ -146,6 +146,10 @@ bool RemoteWindow::Clicks(POINT point, HWND target, int count, DWORD down, DWORD
                 name + ", not the one to click";
         return false;
     }
+    // Injected moves leave the X pointer where it was; a window mapped or
+    // restacked under it later makes Wine move the cursor back there, even
+    // between a button's down and up. The pointer itself goes to the point.
+    SetCursorPos(point.x, point.y);
     std::vector<INPUT> input(1 + 2 * count);
     for (INPUT& one : input)
         one.type = INPUT_MOUSE;
