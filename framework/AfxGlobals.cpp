@@ -41,6 +41,11 @@ bool IsDialogWindow(HWND hWnd)
     return ::GetClassNameA(hWnd, className, sizeof className) > 0 && lstrcmpA(className, "#32770") == 0;
 }
 
+bool IsKeyMessage(UINT message)
+{
+    return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+}
+
 void ReportError(const CString& text)
 {
     if (!text.IsEmpty())
@@ -109,18 +114,23 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, in
 BOOL AfxPreTranslateMessage(MSG* pMsg)
 {
     HWND top = nullptr;
+    CWnd* topObject = nullptr;
     for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd && pWnd->PreTranslateMessage(pMsg))
             return TRUE;
         if (!(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)) {
             top = hWnd;
+            topObject = pWnd;
             break;
         }
     }
     // Dialogs with a framework object navigate in CDialog::PreTranslateMessage,
-    // which an override may deliberately skip for some keys.
-    if (top && !dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(top)) && IsDialogWindow(top))
+    // which an override may deliberately skip for some keys. (The run-time
+    // class answers that at every message for a fraction of a dynamic_cast,
+    // which compares type names here.)
+    const bool ownDialog = topObject && topObject->IsKindOf(RUNTIME_CLASS(CDialog));
+    if (top && !ownDialog && IsDialogWindow(top))
         return ::IsDialogMessageA(top, pMsg);
     return FALSE;
 }
@@ -135,7 +145,10 @@ void AfxProcessMessage(MSG& msg)
         consumed = TRUE;
     }
     if (!consumed) {
-        ::TranslateMessage(&msg);
+        // Only key messages have characters to make; the call costs a
+        // transition into Wine's window system for any message.
+        if (IsKeyMessage(msg.message))
+            ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
 }
