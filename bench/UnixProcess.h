@@ -8,6 +8,7 @@
 
 class UnixProcess {
 public:
+    UnixProcess() = default;   // none
     // The process named comm ("talvex.exe", "wineserver") that runs with this
     // program's WINEPREFIX; an invalid object when there is none.
     static UnixProcess Find(const std::string& comm);
@@ -23,5 +24,5 @@ public:
 private:
     explicit UnixProcess(unsigned long pid) : m_pid(pid) {}
 
-    unsigned long m_pid;
+    unsigned long m_pid = 0;
 };
