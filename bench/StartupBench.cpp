@@ -60,11 +60,17 @@ double SubscribedTime(const TraceFile& trace, const TalvexProcess& run)
 {
     const DWORD deadline = GetTickCount() + WaitMs;
     while (GetTickCount() < deadline) {
-        if (trace.Read().Count("KvReportON", {{"result", "0"}}) >= DefaultMonitors)
+        if (trace.Read().Count("KvReportON", {{"result", AnySuccess}}) >= DefaultMonitors)
             return TalvexProcess::Seconds(run.StartTicks(), TalvexProcess::Now());
         Sleep(1);
     }
     return -1;
+}
+
+bool Fail(const char* what)
+{
+    std::printf("%s\n", what);
+    return false;
 }
 
 bool MeasureRound(TraySpy& spy, const std::string& tracePath, Round& round)
@@ -78,13 +84,13 @@ bool MeasureRound(TraySpy& spy, const std::string& tracePath, Round& round)
         return false;
     }
     if (!run.WaitForMainWindow(WaitMs))
-        return false;
+        return Fail("talvex.exe showed no main window");
     round.window = TalvexProcess::Seconds(run.StartTicks(), TalvexProcess::Now());
     round.iconAdded = TrayTime(spy, run, NIM_ADD);
     round.iconSwitched = TrayTime(spy, run, NIM_MODIFY);
     round.subscribed = SubscribedTime(trace, run);
     if (!run.Sync(WaitMs))
-        return false;
+        return Fail("talvex.exe did not take a message");
     round.idle = TalvexProcess::Seconds(run.StartTicks(), TalvexProcess::Now());
 
     Sleep(IdleBeforeMemoryMs);
@@ -96,9 +102,11 @@ bool MeasureRound(TraySpy& spy, const std::string& tracePath, Round& round)
     const LONGLONG commanded = TalvexProcess::Now();
     PostMessageA(run.MainWindow(), WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
     if (!run.WaitForExit(WaitMs))
-        return false;
+        return Fail("talvex.exe did not end");
     round.exit = TalvexProcess::Seconds(commanded, TalvexProcess::Now());
-    return round.iconAdded >= 0 && round.iconSwitched >= 0 && round.subscribed >= 0;
+    if (round.iconAdded < 0 || round.iconSwitched < 0)
+        return Fail("talvex.exe's tray requests were not seen");
+    return round.subscribed >= 0 || Fail("not every monitor was subscribed");
 }
 
 bool MeasureBareRound(TraySpy& spy, Round& round)
@@ -110,15 +118,17 @@ bool MeasureBareRound(TraySpy& spy, Round& round)
         return false;
     }
     if (!run.WaitForMainWindow(WaitMs))
-        return false;
+        return Fail("bench_bare.exe showed no window");
     round.bareIconAdded = TrayTime(spy, run, NIM_ADD);
     if (!run.Sync(WaitMs))
-        return false;
+        return Fail("bench_bare.exe did not take a message");
     Sleep(IdleBeforeMemoryMs);
     round.barePrivateMb = run.MemoryUse().privateBytes / 1048576.0;
     round.barePlaces = MemoryMap::Of(run.Handle(), UnixProcess::Find("bench_bare.exe"));
     PostMessageA(run.MainWindow(), WM_CLOSE, 0, 0);
-    return run.WaitForExit(WaitMs) && round.bareIconAdded > 0 && round.barePrivateMb > 0;
+    if (!run.WaitForExit(WaitMs))
+        return Fail("bench_bare.exe did not end");
+    return round.bareIconAdded > 0 || Fail("bench_bare.exe's tray request was not seen");
 }
 
 void Report(const char* what, std::vector<double> values, double scale, const char* unit)
