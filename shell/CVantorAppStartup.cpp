@@ -75,9 +75,11 @@ void CVantorApp::GetMonitorDeviceName(char* out, HWND window)
         lstrcpynA(out, info.szDevice, CCHDEVICENAME);
 }
 
+// A window on no screen has no name; neither has a monitor confirmed on no
+// screen, and the two are not the same place.
 BOOL CVantorApp::IsSameDeviceName(CString name, CMonitorStatus* monitor)
 {
-    return monitor->m_strDisplayDevice == name;
+    return !name.IsEmpty() && monitor->m_strDisplayDevice == name;
 }
 
 // Devices that are not attached to the desktop count as well: one adapter

@@ -253,6 +253,13 @@ TEST_F(WizardTest, RecordsWithoutAScreenStayAndUnreadableOnesAreLeftOut)
     ASSERT_EQ(profileCalls.size(), 3u) << "a monitor on no screen has no device to take a profile";
     EXPECT_EQ(profileCalls[1].profile, folder.PathOf("SIM-32U.icc"));
 
+    // A settings window moved off every screen is on no monitor's screen.
+    SendMessageA(MainHandle(), WM_COMMAND, ID_TRAY_SETTING, 0);
+    SetWindowPos(MainHandle(), nullptr, -6000, -6000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(MainHandle(), WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_EQ(CurrentSerial(), "T0000002");
+    SendMessageA(MainHandle(), WM_COMMAND, IDC_CLOSE, 0);
+
     // Alone, a monitor on no screen is the current one.
     OpenFromTray([&](CDlgMonitor& dialog) {
         MoveTo(dialog, -6000, -6000);
