@@ -24,7 +24,19 @@ wine_prefix_ready() {
             touch "$WINEPREFIX/.talvex-fonts"
         fi
         wine_caption_symbols
+        if [ -n "${TALVEX_WINE_DPI:-}" ] && [ ! -f "$WINEPREFIX/.talvex-dpi-$TALVEX_WINE_DPI" ]; then
+            wine_set_dpi "$TALVEX_WINE_DPI"
+            touch "$WINEPREFIX/.talvex-dpi-$TALVEX_WINE_DPI"
+        fi
     ) 9>"$WINEPREFIX.lock"
+}
+
+# The screen's logical DPI, as a user's display scaling sets it (120 = 125 %).
+wine_set_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || true
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+        /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || true
+    wineserver -w
 }
 
 # The faces a Japanese Windows has, served by the IPA fonts (fonts-ipafont).

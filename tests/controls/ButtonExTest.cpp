@@ -57,7 +57,10 @@ protected:
         item.hwndItem = button.m_hWnd;
         item.hDC = canvas.Dc();
         item.rcItem = RECT{0, 0, W, H};
+        // The button hands its owner a context with its own font selected.
+        HGDIOBJ old = ::SelectObject(canvas.Dc(), reinterpret_cast<HFONT>(button.SendMessage(WM_GETFONT)));
         button.DrawItem(&item);
+        ::SelectObject(canvas.Dc(), old);
     }
 
     // Where the centred caption can be; the rest of the face holds no text.

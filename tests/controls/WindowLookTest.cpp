@@ -10,6 +10,7 @@
 #include "shell/Messages.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -333,8 +334,20 @@ protected:
     }
 };
 
+// The entry's setting is in force: a prefix without it would pass the 96-dpi
+// pictures off as the large ones.
+void ExpectTheEntrysDpi()
+{
+    const char* dpi = std::getenv("TALVEX_WINE_DPI");
+    HDC screen = ::GetDC(nullptr);
+    const int logPixels = ::GetDeviceCaps(screen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_EQ(logPixels, dpi ? std::atoi(dpi) : 96);
+}
+
 TEST_F(WindowLookTest, TabPagesFrameTheirControlsAndCoverThemselves)
 {
+    ExpectTheEntrysDpi();
     Start();
     const std::pair<int, CWnd*> pages[] = {
         {0, &Main().m_pageHotKey}, {1, &Main().m_pageColor}, {2, &Main().m_pageAutoColor}};

@@ -41,9 +41,7 @@ std::vector<Layout> EnglishLayouts()
          {{kNoId, L"Static", 8, 13, 18, 17, nullptr},
           {IDC_ABOUT_VERSION, L"Static", 40, 11, 236, 8, nullptr},
           {IDC_ABOUT_NOTICE, L"Static", 40, 24, 288, 8, nullptr},
-          // Taller than designed: at 11 units the focus rectangle, 4 pixels
-          // inside, runs through the caption in this platform's Arial.
-          {IDOK, L"Button", 279, 7, 49, 14, L"OK"}}},
+          {IDOK, L"Button", 279, 7, 49, 11, L"OK"}}},
         {IDD_TALVEX_DIALOG, 303, 271, L"Talvex",
          {{IDC_TAB, L"SysTabControl32", 7, 5, 289, 235, nullptr},
           {IDC_CLOSE, L"Button", 118, 250, 65, 15, L"&Close"}}},
