@@ -90,6 +90,8 @@ public:
     // minimised, of the primary screen when there is none. The window is
     // moved, never resized, and ends inside the work area.
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    // The same for any top-level window hWnd, centred on hWndAround.
+    static void CenterWindowOn(HWND hWnd, HWND hWndAround);
     // Centres a top-level window on the work area of the screen nearest
     // hWndOnScreen, or of the primary screen when it is null.
     void CenterOnScreenOf(HWND hWndOnScreen);

@@ -45,16 +45,21 @@ void MoveCentered(HWND hWnd, const CRect& around, const CRect& workArea)
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
-    if (!m_hWnd || (GetStyle() & WS_CHILD))
+    CenterWindowOn(m_hWnd, pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER));
+}
+
+void CWnd::CenterWindowOn(HWND hWnd, HWND hWndAround)
+{
+    if (!hWnd || (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
         return;
-    const HWND around = pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
-    if (!around || !::IsWindow(around) || !::IsWindowVisible(around) || ::IsIconic(around)) {
-        CenterOnScreenOf(around);
+    const CRect workArea = WorkAreaOf(ScreenOf(hWndAround));
+    if (!hWndAround || !::IsWindow(hWndAround) || !::IsWindowVisible(hWndAround) || ::IsIconic(hWndAround)) {
+        MoveCentered(hWnd, workArea, workArea);
         return;
     }
     CRect aroundRect;
-    ::GetWindowRect(around, &aroundRect);
-    MoveCentered(m_hWnd, aroundRect, WorkAreaOf(ScreenOf(around)));
+    ::GetWindowRect(hWndAround, &aroundRect);
+    MoveCentered(hWnd, aroundRect, workArea);
 }
 
 void CWnd::CenterOnScreenOf(HWND hWndOnScreen)
