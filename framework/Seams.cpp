@@ -1,5 +1,7 @@
 #include "framework/Seams.h"
 
+#include "framework/CenteredSystemDialog.h"
+
 #include <commdlg.h>
 #include <shellapi.h>
 
@@ -23,6 +25,7 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
     if (Current().messageBox)
         return Current().messageBox(owner, text, caption, type);
+    CenteredSystemDialog centred(owner);
     return ::MessageBoxA(owner, text, caption, type);
 }
 
@@ -57,6 +60,7 @@ BOOL FileDialog(OPENFILENAMEA& ofn, BOOL open)
 {
     if (Current().fileDialog)
         return Current().fileDialog(ofn, open);
+    CenteredSystemDialog centred(ofn.hwndOwner);
     return open ? ::GetOpenFileNameA(&ofn) : ::GetSaveFileNameA(&ofn);
 }
 
