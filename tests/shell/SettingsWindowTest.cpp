@@ -181,11 +181,66 @@ void ExpectCentredInside(const CRect& shown, const CRect& around, const CRect& w
     EXPECT_NEAR(shown.CenterPoint().y, around.CenterPoint().y, 2) << what;
 }
 
+// The system's own dialogs of this thread owned by `owner` (file dialogs,
+// message boxes), really shown: each is cancelled as soon as it is activated
+// and noted with the place it had when it closed.
+class SystemDialogWatch
+{
+public:
+    struct Closed {
+        std::string caption;
+        CRect shown;
+    };
+
+    explicit SystemDialogWatch(HWND owner) : m_owner(owner)
+    {
+        s_watch = this;
+        m_hook = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+    }
+    ~SystemDialogWatch()
+    {
+        UnhookWindowsHookEx(m_hook);
+        s_watch = nullptr;
+    }
+
+    std::vector<Closed> closed;
+
+private:
+    bool IsWatched(HWND window) const
+    {
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        return GetWindow(window, GW_OWNER) == m_owner && std::string(className) == "#32770";
+    }
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        if (code == HCBT_ACTIVATE && s_watch->IsWatched(window)) {
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        } else if (code == HCBT_DESTROYWND && s_watch->IsWatched(window)) {
+            char caption[256] = {};
+            GetWindowTextA(window, caption, sizeof caption);
+            CRect shown;
+            GetWindowRect(window, &shown);
+            s_watch->closed.push_back({caption, shown});
+        }
+        return CallNextHookEx(s_watch->m_hook, code, wParam, lParam);
+    }
+
+    static SystemDialogWatch* s_watch;
+    HWND m_owner;
+    HHOOK m_hook = nullptr;
+};
+
+SystemDialogWatch* SystemDialogWatch::s_watch = nullptr;
+
 // Every window opens where the user looks, wholly inside the work area: the
 // settings window in the middle of the screen, the About box and the F12
 // warning on the settings window, the colour dialogs (which minimise it) in
-// the middle of its screen. Moved by the user, the settings window opens
-// there again, unless no screen shows that place.
+// the middle of its screen, the file dialogs and a message box on the
+// settings window wherever it is. The monitor connection list keeps its own
+// place. Moved by the user, the settings window opens there again, unless no
+// screen shows that place.
 TEST_F(SettingsWindowTest, WindowsOpenCentredInsideTheWorkArea)
 {
     CVantorDlg* dlg = StartWithHotKey();
@@ -211,10 +266,11 @@ TEST_F(SettingsWindowTest, WindowsOpenCentredInsideTheWorkArea)
     SetFocus(field);
     SendMessageA(field, HKM_SETHOTKEY, VK_F12, 0);
     SendMessageA(dlg->m_pageHotKey.m_hWnd, WM_COMMAND, MAKEWPARAM(1094, EN_CHANGE), reinterpret_cast<LPARAM>(field));
-    for (int button : {1047 /* "C&olor..." */, 1048 /* "Tunora &Functions..." */}) {
-        const HWND page = dlg->m_pageColor.m_hWnd;
+    const auto clickOnColourPage = [page = dlg->m_pageColor.m_hWnd](int button) {
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
-    }
+    };
+    clickOnColourPage(1047 /* "C&olor..." */);
+    clickOnColourPage(1048 /* "Tunora &Functions..." */);
     ASSERT_EQ(opened.size(), 4u);
     EXPECT_EQ(opened[0].caption, "About Talvex");
     ExpectCentredInside(opened[0].shown, settings, work, "About box");
@@ -223,6 +279,28 @@ TEST_F(SettingsWindowTest, WindowsOpenCentredInsideTheWorkArea)
     for (int i : {2, 3}) {
         EXPECT_TRUE(opened[i].ownerMinimised) << opened[i].caption;
         ExpectCentredInside(opened[i].shown, work, work, opened[i].caption);
+    }
+    SendMessageA(dlg->m_hWnd, WM_COMMAND, IdMonitorList, 0);
+    ASSERT_EQ(opened.size(), 5u);
+    const CRect desktop = WindowRect(GetDesktopWindow());
+    EXPECT_EQ(opened[4].shown.top, desktop.bottom / 6) << "the monitor connection list";
+    EXPECT_NEAR(opened[4].shown.CenterPoint().x, desktop.CenterPoint().x, 1) << "the monitor connection list";
+
+    // The system places its own dialogs on the screen: with the settings
+    // window away from the middle, only centring on it puts them there.
+    ASSERT_EQ(WindowRect(dlg->m_hWnd), settings);
+    SetWindowPos(dlg->m_hWnd, nullptr, settings.left + (work.right - settings.right) / 2,
+                 settings.top + (work.bottom - settings.bottom) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const CRect moved = WindowRect(dlg->m_hWnd);
+    {
+        SystemDialogWatch watch(dlg->m_hWnd);
+        seams->messageBox = nullptr;
+        clickOnColourPage(1233 /* "&Import..." */);
+        clickOnColourPage(1234 /* "&Export..." */);
+        AfxMessageBox("centred", MB_OK);
+        ASSERT_EQ(watch.closed.size(), 3u);
+        for (const auto& [caption, shown] : watch.closed)
+            ExpectCentredInside(shown, moved, work, caption);
     }
 
     SetWindowPos(dlg->m_hWnd, nullptr, work.left + 20, work.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
