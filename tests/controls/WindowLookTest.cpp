@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -316,6 +317,24 @@ void ExpectPictureFits(HWND window, const std::string& what)
 class WindowLookTest : public ColourPageTest
 {
 protected:
+    // The Japanese entry looks at nothing in English unnoticed.
+    // The entry's language and DPI are in force: a run without them would
+    // pass off the English or 96-dpi pictures as the others.
+    void SetUp() override
+    {
+        ColourPageTest::SetUp();
+        const char* language = std::getenv("LANG");
+        if (language && std::strncmp(language, "ja", 2) == 0) {
+            ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_JAPANESE)
+                << "the Japanese locale was not in effect";
+        }
+        const char* dpi = std::getenv("TALVEX_WINE_DPI");
+        HDC screen = ::GetDC(nullptr);
+        const int logPixels = ::GetDeviceCaps(screen, LOGPIXELSX);
+        ::ReleaseDC(nullptr, screen);
+        ASSERT_EQ(logPixels, dpi ? std::atoi(dpi) : 96) << "the display's DPI";
+    }
+
     // Runs `open`, which shows a modal dialog, and looks at the dialog once
     // it is ready; then ends it with `end`: the colour dialogs as the main
     // window closes them, the boxes as the user does.
@@ -334,20 +353,8 @@ protected:
     }
 };
 
-// The entry's setting is in force: a prefix without it would pass the 96-dpi
-// pictures off as the large ones.
-void ExpectTheEntrysDpi()
-{
-    const char* dpi = std::getenv("TALVEX_WINE_DPI");
-    HDC screen = ::GetDC(nullptr);
-    const int logPixels = ::GetDeviceCaps(screen, LOGPIXELSX);
-    ::ReleaseDC(nullptr, screen);
-    EXPECT_EQ(logPixels, dpi ? std::atoi(dpi) : 96);
-}
-
 TEST_F(WindowLookTest, TabPagesFrameTheirControlsAndCoverThemselves)
 {
-    ExpectTheEntrysDpi();
     Start();
     const std::pair<int, CWnd*> pages[] = {
         {0, &Main().m_pageHotKey}, {1, &Main().m_pageColor}, {2, &Main().m_pageAutoColor}};
