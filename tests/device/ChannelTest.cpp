@@ -165,6 +165,27 @@ TEST_F(ChannelTest, ArrayWriteSendsCountPlusOneBytesPaddedWithZero)
     EXPECT_EQ(lib.calls.size(), sent + 1);   // the description only
 }
 
+TEST_F(ChannelTest, AnyResultOfZeroOrMoreIsSuccess)
+{
+    for (int success : {0, 1, 0x7FFFFFFF}) {
+        auto& f = Feature(2, {0x34, 0x12});
+        f.describeResult = success;
+        f.readResult = success;
+        f.writeResult = success;
+        f.a = 50;
+        BYTE buffer[2] = {};
+        WORD maximum = 0;
+        EXPECT_TRUE(channel.GetFeature(buffer, 2, Usage, Page, &maximum)) << success;
+        EXPECT_EQ(buffer[1], 0x12);
+        EXPECT_EQ(maximum, 50);
+        EXPECT_TRUE(channel.SetFeature(buffer, 2, Usage, Page)) << success;
+        EXPECT_EQ(channel.IsFeatureAvailable(Usage, Page), 1) << success;
+        f.count = 0;
+        EXPECT_TRUE(channel.SetFeature(buffer, 2, Usage, Page)) << success;
+    }
+    EXPECT_EQ(lib.CountOf('V'), 3);
+}
+
 TEST_F(ChannelTest, HandleGoesToTheLibraryAsGiven)
 {
     Feature(1, {1});

@@ -12,6 +12,14 @@ ScriptedLibrary::Feature* Find(DWORD usagePage, DWORD usage)
     return it == current->features.end() ? nullptr : &it->second;
 }
 
+// What the library refuses whatever the script says.
+constexpr int Refused = -2;
+
+int Answer(const std::optional<int>& scripted, DWORD length)
+{
+    return scripted ? *scripted : static_cast<int>(length);
+}
+
 int DRAVO_CALL Describe(DWORD h, DWORD page, DWORD usage, DWORD, DWORD* a, DWORD* b, DWORD* flag, DWORD* count)
 {
     current->calls.push_back({'D', h, page, usage, 0, {}});
@@ -31,8 +39,11 @@ int DRAVO_CALL Read(DWORD h, DWORD page, DWORD usage, BYTE* buffer, DWORD length
     ScriptedLibrary::Feature* f = Find(page, usage);
     if (!f)
         return -1;
+    // The payload and one byte more, exactly.
+    if (length != f->count + 1)
+        return Refused;
     std::copy_n(f->data.begin(), std::min<size_t>(f->data.size(), length), buffer);
-    return f->readResult;
+    return Answer(f->readResult, length);
 }
 
 int DRAVO_CALL Write(DWORD h, DWORD page, DWORD usage, BYTE* buffer, DWORD length)
@@ -41,14 +52,23 @@ int DRAVO_CALL Write(DWORD h, DWORD page, DWORD usage, BYTE* buffer, DWORD lengt
         current->onArrayWrite();
     current->calls.push_back({'W', h, page, usage, length, std::vector<BYTE>(buffer, buffer + length)});
     ScriptedLibrary::Feature* f = Find(page, usage);
-    return f ? f->writeResult : -1;
+    if (!f)
+        return -1;
+    if (length != f->count + 1)
+        return Refused;
+    return Answer(f->writeResult, length);
 }
 
 int DRAVO_CALL WriteValue(DWORD h, DWORD page, DWORD usage, DWORD value)
 {
     current->calls.push_back({'V', h, page, usage, value, {}});
     ScriptedLibrary::Feature* f = Find(page, usage);
-    return f ? f->writeResult : -1;
+    if (!f)
+        return -1;
+    // A feature with a payload takes arrays only; a value is one byte.
+    if (f->count > 0 || value > 0xFF)
+        return Refused;
+    return Answer(f->writeResult, 1);
 }
 
 int DRAVO_CALL NoCount() { return -1; }
