@@ -145,16 +145,17 @@ TEST_F(RegistryTest, LayoutValuesOfAnotherTypeOrSizeReadAsMissing)
     // Texts: a REG_SZ.
     const CString monitor = SettingsLayout::MonitorKey("SER00001-2");
     char text[RegTextBufferSize] = "kept";
-    Raw(monitor, RegValueDisplayName, REG_BINARY, "\\.\DISPLAY2", 13);
+    static const char display[] = "\\\\.\\DISPLAY2";
+    Raw(monitor, RegValueDisplayName, REG_BINARY, display, sizeof display);
     EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, text, sizeof text, monitor), 0);
-    Raw(monitor, RegValueDisplayName, REG_EXPAND_SZ, "\\.\DISPLAY2", 13);
+    Raw(monitor, RegValueDisplayName, REG_EXPAND_SZ, display, sizeof display);
     EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, text, sizeof text, monitor), 0);
     Raw(monitor, RegValueDisplayName, REG_DWORD, four, 4);
     EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, text, sizeof text, monitor), 0);
     EXPECT_STREQ(text, "kept");
-    Raw(monitor, RegValueDisplayName, REG_SZ, "\\.\DISPLAY2", 12);
+    Raw(monitor, RegValueDisplayName, REG_SZ, display, sizeof display - 1);   // stored without its NUL
     EXPECT_EQ(CRegistry::ReadString(RegValueDisplayName, text, sizeof text, monitor), 1);
-    EXPECT_STREQ(text, "\\.\DISPLAY2");
+    EXPECT_STREQ(text, display);
 }
 
 TEST_F(RegistryTest, ValueReadsNeverPassTheCallersBuffer)
