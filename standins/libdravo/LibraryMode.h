@@ -1,7 +1,8 @@
 #pragma once
-// How the simulated library answers where its description leaves room:
-// the strict choices are the defaults, and a scenario or control line
-// ("library ...") switches to the lenient ones a test may need.
+// How the simulated library answers where its description leaves room. The
+// results are strict by default; KvReportOFF by default waits for a running
+// callback, more than the library promises. A scenario or control line
+// ("library ...") switches either way.
 #include "framework/WinTypes.h"
 
 struct LibraryMode {
