@@ -46,6 +46,26 @@ bool MayChange(const std::string& line)
     return CommandLine::split(line, words, error) && !words.empty() && changing.count(words[0]) != 0;
 }
 
+// A burst queues one report per count; with no program subscribed each is
+// traced as dropped on the spot. Any count from 2 to 100,000 takes the same
+// path (eight lines cannot reach the queue's bound), so larger ones are cut
+// to a few, which keeps an input to microseconds and the search moving.
+std::string WithSmallBurst(const std::string& line)
+{
+    constexpr uint64_t Largest = 16;
+    std::vector<std::string> words;
+    std::string error;
+    uint64_t count = 0;
+    if (!CommandLine::split(line, words, error) || words.size() < 3 || words[0] != "burst" ||
+        !CommandLine::toNumber(words[2], count) || count <= Largest || count > 100000)
+        return line;
+    words[2] = std::to_string(Largest);
+    std::string joined;
+    for (const std::string& word : words)
+        joined += (joined.empty() ? "" : " ") + word;
+    return joined;
+}
+
 bool EndsWithStatus(const std::string& answer)
 {
     if (answer.size() < 3 || answer.back() != '\n')
@@ -77,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int count = 0;
     for (std::string line; std::getline(lines, line) && count < 8; ++count) {
         changed = changed || MayChange(line);
-        FUZZ_CHECK(EndsWithStatus(control.answer(line)));
+        FUZZ_CHECK(EndsWithStatus(control.answer(WithSmallBurst(line))));
     }
     return 0;
 }
