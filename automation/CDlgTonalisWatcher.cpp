@@ -28,11 +28,16 @@ bool IsListed(const CMonitorStatus* monitor)
 
 } // namespace
 
+// The watcher's own tick ends here: the dialog's default handling has nothing
+// to do for it, and ten times a second that walk is most of an idle tick.
 void CDlgTonalis::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent == m_nTimerId && IsWatching())
+    if (nIDEvent != m_nTimerId) {
+        CDialog::OnTimer(nIDEvent);
+        return;
+    }
+    if (IsWatching())
         WatchForeground();
-    CDialog::OnTimer(nIDEvent);
 }
 
 // While the settings window is shown, only the Auto Color page lets the

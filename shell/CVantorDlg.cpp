@@ -377,22 +377,25 @@ void CVantorDlg::OnMenuSetting()
     ShowSettingWindow();
 }
 
+// Timer 10 ends here, without the dialog's default handling, which has
+// nothing to do for it ten times a second.
 void CVantorDlg::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent == m_nTimerId) {
-        if (m_bExitPending && IsWindowEnabled()) {
-            DestroyWindow();
-            return;
-        }
-        if (!theApp.m_StatusAll.m_bSubDialogOpen && m_bSetChanged) {
-            CloseSubDialogs();
-            m_bSetChanged = FALSE;
-            // Hidden as by "&Close", with the new monitors' hot keys in
-            // force: nothing else would ever register them again.
-            OnBnClickedClose();
-        }
+    if (nIDEvent != m_nTimerId) {
+        CDialog::OnTimer(nIDEvent);
+        return;
     }
-    CDialog::OnTimer(nIDEvent);
+    if (m_bExitPending && IsWindowEnabled()) {
+        DestroyWindow();
+        return;
+    }
+    if (!theApp.m_StatusAll.m_bSubDialogOpen && m_bSetChanged) {
+        CloseSubDialogs();
+        m_bSetChanged = FALSE;
+        // Hidden as by "&Close", with the new monitors' hot keys in
+        // force: nothing else would ever register them again.
+        OnBnClickedClose();
+    }
 }
 
 void CVantorDlg::CloseSubDialogs()
