@@ -1,7 +1,8 @@
 // Monitor reports per second from the library's thread, through the locked
-// report queue, to a target window that takes each record; beside it, a
-// plain thread posting heap records to a window that frees them, the least
-// any delivery across threads costs.
+// report queue, to a target window that takes every record queued for it at
+// each message, as the program's windows do; beside it, a plain thread
+// posting one heap record per message to a window that frees it, the least
+// a delivery of each report across threads costs.
 // Run: build-dev/wine-run build-dev/bin/bench_report_queue.exe [reports]
 #include "device/DeviceDiscovery.h"
 #include "device/MonitorReports.h"
@@ -24,9 +25,7 @@ long taken = 0;
 LRESULT CALLBACK TargetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_HIDREPORT) {
-        HidReport report;
-        if (theApp.TakeReport(lParam, &report))
-            ++taken;
+        taken += static_cast<long>(theApp.TakeReportsFor(hwnd).size());
         return 0;
     }
     if (message == WM_PLAIN) {
