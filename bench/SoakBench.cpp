@@ -397,10 +397,18 @@ int main(int argc, char** argv)
     const ObjectCounts afterCycles = ok ? soak.IdleCounts() : ObjectCounts{};
     if (ok)
         PrintCounts("after the cycles", afterCycles);
+    blockStart = NowMs();
     for (int i = 0; ok && i < rebuilds; ++i) {
         ok = soak.Round(i, perBurst);
-        if (ok && (i + 1) % ProgressEvery == 0)
-            std::printf("round %d: %ld reports sent\n", i + 1, static_cast<long>(i + 1) * perBurst);
+        if (ok && (i + 1) % ProgressEvery == 0) {
+            std::printf("rounds %d to %d: %.0f ms each, %ld reports sent\n", i + 2 - ProgressEvery, i + 1,
+                        (NowMs() - blockStart) / ProgressEvery, static_cast<long>(i + 1) * perBurst);
+            // Counted in the same state as the cycles: window hidden, dialog closed.
+            ok = soak.EndRounds();
+            if (ok)
+                PrintCounts(("after round " + std::to_string(i + 1)).c_str(), soak.IdleCounts());
+            blockStart = NowMs();
+        }
     }
     ok = ok && soak.EndRounds();
     if (!ok) {
