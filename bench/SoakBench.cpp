@@ -7,9 +7,9 @@
 //     colour adjustment dialog; after each burst a click is posted behind it
 //     and timed until it takes effect, which should be within 200 ms.
 // Memory, kernel handles, windows and GDI objects are counted after a
-// warm-up (twice 300 cycles and 20 rounds) and after each part, always in
-// the same state (settings window hidden, every monitor plugged, the
-// program idle); they should end within 1 % of where they started.
+// warm-up (twice 300 cycles and 20 rounds) and every 100 cycles and rounds,
+// always in the same state (settings window hidden, every monitor plugged,
+// the program idle); they should end within 1 % of where they started.
 // Records that leaked would show in the memory.
 // Run on the two-screen display, with time enough:
 //   E2E_TIMEOUT=30000 tests/e2e/run-e2e.sh <source> <build> bench_soak.exe [cycles] [rebuilds] [per burst]
