@@ -30,13 +30,14 @@ double Measure(const char* what, int calls, Operation operation)
     return seconds * 1e6 / calls;
 }
 
-// The two library calls a channel read makes, without the channel.
+// The two library calls a channel read makes, without the channel; the reply
+// holds the channel's largest payload and its leading byte.
 bool ReadDirectly(DWORD handle, const FeatureAddress& feature, BYTE* reply)
 {
     const DravoApi& library = DravoApi::Library();
     DWORD a = 0, b = 0, flag = 0, count = 0;
     return library.getFixedData(handle, feature.usagePage, feature.usage, 0, &a, &b, &flag, &count) >= 0 &&
-           flag == 0 && count <= 256 &&
+           flag == 0 && count <= CHIDMonitor::MaxPayload &&
            library.getFeatureArray(handle, feature.usagePage, feature.usage, reply, count + 1) >= 0;
 }
 
@@ -55,7 +56,7 @@ int main(int argc, char** argv)
     channel.SetHandle(DeviceDiscovery::FromEntry(handles.GetHead()));
 
     BYTE buffer[256];
-    BYTE reply[257];
+    BYTE reply[CHIDMonitor::MaxPayload + 1];
     const DWORD handle = DeviceDiscovery::FromEntry(handles.GetHead());
     // Alternated, so that a warm-up or a busy moment weighs on both; the
     // fastest round of each is the cost without the noise.

@@ -353,11 +353,11 @@ int main(int argc, char** argv)
     const int rebuilds = Arg(argc, argv, 2, 1000);
     const int perBurst = Arg(argc, argv, 3, 1000);
     // The simulator's in-memory trace (its last 20,000 lines) is part of the
-    // program's memory, and the heap it lives in settles only once the
-    // trace has turned over from report lines to cycle lines and back: with
-    // one pass, the first 200 measured cycles still took the private memory
-    // up in one step (by 1 to 1.5 %), and then not at all over 9,800 more.
-    // So the warm-up makes two passes of both parts.
+    // program's memory, and its heap is rearranged each time the trace turns
+    // over from report lines to cycle lines or back: one step of memory, up
+    // or down, soon after each switch, then flat for thousands of cycles.
+    // After one pass the step was 1 to 1.5 %; two passes of both parts take
+    // it to 0.3 to 0.8 %, though not to nothing.
     constexpr int WarmUpPasses = 2;
     constexpr int WarmUpCycles = 300;
     constexpr int WarmUpRounds = 20;
