@@ -404,6 +404,8 @@ LRESULT CDlgTonalis::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     } else if (message == UM_MONITORS_CHANGED) {
         LoadRegisteredApplications();
         FillColorModeLists();
+        // The refill drops the mode picked: the buttons follow, as after a pick.
+        UpdateControlStates();
     }
     return CDialog::WindowProc(message, wParam, lParam);
 }

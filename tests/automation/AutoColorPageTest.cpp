@@ -176,17 +176,26 @@ TEST_F(AutoColorPageTest, TheModeListsFollowTheMonitors)
     EXPECT_EQ(Data(Modes()), AllModes);
     EXPECT_EQ(SelectedData(Modes()), -1);
     EXPECT_EQ(SelectedData(Defaults()), 33);
-    // A list that lost an item is whole again.
+    // A list that lost an item is whole again, and without the mode picked
+    // there is nothing to register or delete.
+    PickMode(33);
+    ASSERT_TRUE(Enabled(IDC_BTN_REGISTER));
     Modes().DeleteString(3);
     AutoPage().SendMessage(UM_MONITORS_CHANGED, 0, 0);
     EXPECT_EQ(Data(Modes()), AllModes);
     EXPECT_EQ(Texts(Modes()).front(), "User1 mode");
+    EXPECT_FALSE(Enabled(IDC_BTN_REGISTER));
+    EXPECT_FALSE(Enabled(IDC_BTN_DELETE));
 
+    PickMode(33);
+    m_answers = {IDNO};   // the page hides: the mode is not kept
     Start("profile one\n modes 22 40\nend\nmonitor 1 one ONE00001\nunplug 1\n");
     ASSERT_EQ(theApp.m_StatusAll.m_arMonitors.GetSize(), 0);
     WriteDword(RegKeyRoot, RegValueDefMode, 40);
     AutoPage().SendMessage(UM_MONITORS_CHANGED, 0, 0);
     EXPECT_TRUE(Data(Modes()).empty());
+    EXPECT_FALSE(Enabled(IDC_BTN_REGISTER)) << "an empty list";
+    EXPECT_FALSE(Enabled(IDC_BTN_DELETE));
     EXPECT_EQ(Data(Defaults()), std::vector<int>{47}) << "a stored mode no monitor offers";
     DWORD stored = 0;
     ASSERT_TRUE(ReadDword(RegKeyRoot, RegValueDefMode, &stored));
