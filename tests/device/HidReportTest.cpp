@@ -1,7 +1,14 @@
-// Packing a report's data into the record's 32-bit value.
+// Packing a report's data into the record's 32-bit value, and the handles
+// the report callback serves.
 #include "device/HidReport.h"
+#include "device/SubscribedHandles.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -40,6 +47,44 @@ TEST(HidReportTest, RecordLayoutIsTwelveBytesInFieldOrder)
     EXPECT_EQ(bytes[6], 0x15);
     EXPECT_EQ(bytes[8], 0xD4);
     EXPECT_EQ(WM_HIDREPORT, 0x467u);
+}
+
+// The library need not wait for a callback that is running when reports
+// stop: Clear must, so that the monitor array may go once it has returned.
+TEST(SubscribedHandlesTest, ClearWaitsForARunningCallbackAndNoneFollows)
+{
+    SubscribedHandles handles;
+    handles.Replace({7});
+    std::mutex m;
+    std::condition_variable changed;
+    bool inside = false, release = false, cleared = false;
+    std::thread callback([&] {
+        handles.ForEachMatch(7, [&] {
+            std::unique_lock<std::mutex> lock(m);
+            inside = true;
+            changed.notify_all();
+            changed.wait(lock, [&] { return release; });
+        });
+    });
+    std::unique_lock<std::mutex> lock(m);
+    changed.wait(lock, [&] { return inside; });
+    std::thread clearing([&] {
+        handles.Clear();
+        std::lock_guard<std::mutex> done(m);
+        cleared = true;
+        changed.notify_all();
+    });
+    // Time enough for a Clear that does not wait to return.
+    EXPECT_FALSE(changed.wait_for(lock, std::chrono::milliseconds(100), [&] { return cleared; }));
+    release = true;
+    changed.notify_all();
+    lock.unlock();
+    callback.join();
+    clearing.join();
+    EXPECT_TRUE(cleared);
+    int calls = 0;
+    handles.ForEachMatch(7, [&] { ++calls; });
+    EXPECT_EQ(calls, 0);
 }
 
 } // namespace
