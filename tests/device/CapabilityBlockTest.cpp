@@ -90,7 +90,7 @@ TEST(CapabilityBlockTest, FieldsTakeAtMostTheirRoomLittleEndian)
         .Entry(1, {1, 0, 9, 9})
         .Entry(15, {0x80, 0x01})
         .Entry(17, {0x00, 0x02, 0x00, 0x00})
-        .Entry(14, {0x34, 0x12, 0x99});
+        .Entry(14, {0x34, 0x12, 0x99, 0x99, 0x99, 0x99});   // must not reach the hot-key words behind it
     const MonitorCapabilities caps = CCapabilityBlock::Parse(block.get());
     EXPECT_EQ(caps.qwModes, 0x0807060504030201ULL);
     EXPECT_EQ(caps.dwTemperatures, 0x44332211u);
