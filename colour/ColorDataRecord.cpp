@@ -171,13 +171,15 @@ bool ColorDataRecord::GainsApply() const
     return temperature == TemperatureOff || temperature == TemperatureUser;
 }
 
-// A stored value outside its own stored range has no scale either: the slot
-// is left alone rather than sending a value the target never offered.
+// A stored value outside its own stored range has no scale either, nor has
+// a target maximum beyond the record's 16-bit signed range (it would turn
+// negative and land above the maximum): the slot is left alone rather than
+// sending a value the target never offered.
 bool ColorDataRecord::Scale(short value, short recordMax, WORD currentMax, WORD* scaled)
 {
-    if (recordMax <= 0 || value < 0 || value > recordMax)
+    if (recordMax <= 0 || value < 0 || value > recordMax || currentMax > 0x7FFF)
         return false;
-    const int product = static_cast<int>(value) * static_cast<int>(static_cast<short>(currentMax));
+    const int product = static_cast<int>(value) * static_cast<int>(currentMax);
     *scaled = static_cast<WORD>(product / static_cast<int>(recordMax));
     return true;
 }

@@ -2,7 +2,8 @@
 // applied to one whose replies come from the input too: values, maxima and
 // failures of any kind. The record round-trips, an accepted record meets
 // every check, and the apply writes only the record's features and the
-// colour mode, two bytes at a time, and ends with the commit.
+// colour mode, two bytes at a time, never a value above the maximum the
+// monitor gave for that feature, and ends with the commit.
 #include "FuzzCheck.h"
 #include "colour/ColorDataRecord.h"
 #include "device/CHIDMonitor.h"
@@ -11,6 +12,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstring>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -20,7 +23,7 @@ class ScriptedChannel : public CHIDMonitor {
 public:
     explicit ScriptedChannel(FuzzedDataProvider& input) : m_input(input) {}
 
-    bool GetFeature(BYTE* buffer, short size, BYTE, WORD, WORD* maximum, WORD* second) override
+    bool GetFeature(BYTE* buffer, short size, BYTE usage, WORD usagePage, WORD* maximum, WORD* second) override
     {
         FUZZ_CHECK(size > 0);
         std::memset(buffer, 0, static_cast<size_t>(size));
@@ -28,41 +31,57 @@ public:
             *maximum = 0;
         if (second)
             *second = 0;
+        m_maxima[{usagePage, usage}] = 0;
         if (!m_input.ConsumeBool())
             return false;
         const std::vector<BYTE> reply = m_input.ConsumeBytes<BYTE>(static_cast<size_t>(size));
         if (!reply.empty())
             std::memcpy(buffer, reply.data(), reply.size());
         if (maximum)
-            *maximum = m_input.ConsumeIntegral<WORD>();
+            *maximum = m_maxima[{usagePage, usage}] = m_input.ConsumeIntegral<WORD>();
         return true;
     }
 
-    bool SetFeature(const BYTE*, short size, BYTE usage, WORD usagePage) override
+    bool SetFeature(const BYTE* buffer, short size, BYTE usage, WORD usagePage) override
     {
-        m_writes.push_back({{usagePage, usage}, size});
+        m_writes.push_back({{usagePage, usage}, size, static_cast<WORD>(size >= 2 ? buffer[0] | buffer[1] << 8 : 0),
+                            m_maxima[{usagePage, usage}]});
         return m_input.ConsumeBool();
     }
 
     struct Write {
         FeatureAddress feature;
         short size;
+        WORD value;
+        WORD maximum;   // of the feature's last read; 0 after a failed one or none
     };
     std::vector<Write> m_writes;
 
 private:
     FuzzedDataProvider& m_input;
+    std::map<std::pair<WORD, BYTE>, WORD> m_maxima;
 };
 
-bool IsRecordFeature(const FeatureAddress& feature)
+const ColorDataRecord::SlotRule* SlotOf(const FeatureAddress& feature)
 {
-    if (feature == FEATURE_COLOR_MODE || feature == FEATURE_COMMIT)
-        return true;
     for (const ColorDataRecord::SlotRule& rule : ColorDataRecord::Slots) {
         if (rule.feature == feature)
-            return true;
+            return &rule;
     }
-    return false;
+    return nullptr;
+}
+
+// A slot's value lies within what the monitor offers; for a first-byte
+// feature only byte 0 is the value, byte 1 is the monitor's flag as read.
+void CheckWrite(const ScriptedChannel::Write& write)
+{
+    FUZZ_CHECK(write.size == 2);
+    if (write.feature == FEATURE_COLOR_MODE || write.feature == FEATURE_COMMIT)
+        return;
+    const ColorDataRecord::SlotRule* rule = SlotOf(write.feature);
+    FUZZ_CHECK(rule != nullptr);
+    const WORD value = rule->apply == ColorDataRecord::Apply::FirstByte ? LOBYTE(write.value) : write.value;
+    FUZZ_CHECK(value <= write.maximum);
 }
 
 void CheckRoundTrip(const std::vector<BYTE>& file, const ColorDataRecord& record)
@@ -103,9 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ScriptedChannel channel(input);
     record.ApplyTo(channel, masks);
     FUZZ_CHECK(!channel.m_writes.empty() && channel.m_writes.back().feature == FEATURE_COMMIT);
-    for (const ScriptedChannel::Write& write : channel.m_writes) {
-        FUZZ_CHECK(write.size == 2);
-        FUZZ_CHECK(IsRecordFeature(write.feature));
-    }
+    for (const ScriptedChannel::Write& write : channel.m_writes)
+        CheckWrite(write);
     return 0;
 }

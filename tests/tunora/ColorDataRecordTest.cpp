@@ -306,6 +306,7 @@ TEST_F(ColorDataRecordApply, FailedReadsFlagBytesAndMissingScales)
     EXPECT_FALSE(ColorDataRecord::Scale(10, -5, 100, &scaled));
     EXPECT_FALSE(ColorDataRecord::Scale(-1, 100, 100, &scaled));
     EXPECT_FALSE(ColorDataRecord::Scale(101, 100, 100, &scaled));
+    EXPECT_FALSE(ColorDataRecord::Scale(1, 2, 0x8000, &scaled)) << "a maximum no record can hold";
     EXPECT_EQ(scaled, 7);
     EXPECT_TRUE(ColorDataRecord::Scale(32767, 32767, 32767, &scaled));
     EXPECT_EQ(scaled, 32767);
