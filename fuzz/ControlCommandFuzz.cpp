@@ -1,11 +1,15 @@
 // Control lines as the pipe and the control tool send them, a few to an
-// input, on the default monitors with their handles handed out. Every line
-// is answered, and the answer ends with "ok" or with "error" and a reason.
+// input, on the default monitors with their handles handed out and their
+// reports subscribed. Every line is answered, and the answer ends with "ok"
+// or with "error" and a reason. Every report carries as many bytes as its
+// bit size and count claim, and reaches the callback as it was traced.
 #include "FuzzCheck.h"
 #include "standins/libdravo/CommandInterpreter.h"
 #include "standins/libdravo/CommandLine.h"
 #include "standins/libdravo/Simulator.h"
 
+#include <cstdlib>
+#include <mutex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -46,10 +50,10 @@ bool MayChange(const std::string& line)
     return CommandLine::split(line, words, error) && !words.empty() && changing.count(words[0]) != 0;
 }
 
-// A burst queues one report per count; with no program subscribed each is
-// traced as dropped on the spot. Any count from 2 to 100,000 takes the same
-// path (eight lines cannot reach the queue's bound), so larger ones are cut
-// to a few, which keeps an input to microseconds and the search moving.
+// A burst queues one report per count, each traced and delivered or
+// dropped. Any count from 2 to 100,000 takes the same path (eight lines
+// cannot reach the queue's bound), so larger ones are cut to a few, which
+// keeps an input to microseconds and the search moving.
 std::string WithSmallBurst(const std::string& line)
 {
     constexpr uint64_t Largest = 16;
@@ -66,6 +70,65 @@ std::string WithSmallBurst(const std::string& line)
     return joined;
 }
 
+// What the callback was handed, as "bits=<b> count=<n> data=<the claimed
+// bytes>": the trace line of the same report shows the bytes it carried.
+std::mutex deliveredLock;
+std::vector<std::string> delivered;
+
+int DRAVO_CALL Receive(DWORD, WORD, WORD, WORD bitSize, WORD count, BYTE* data, DWORD)
+{
+    const std::string seen = "bits=" + std::to_string(bitSize) + " count=" + std::to_string(count) +
+                             " data=" + CommandLine::hex(data, static_cast<size_t>(bitSize / 8) * count);
+    std::lock_guard<std::mutex> lock(deliveredLock);
+    delivered.push_back(seen);
+    return 0;
+}
+
+void Subscribe(Simulator& simulator)
+{
+    for (const MonitorSummary& monitor : simulator.monitors()) {
+        if (monitor.handle)
+            simulator.reportOn(monitor.handle, Receive, 0);
+    }
+}
+
+std::string FieldOf(const std::string& line, const std::string& name)
+{
+    const size_t start = line.find(" " + name + "=");
+    if (start == std::string::npos)
+        return std::string();
+    const size_t value = start + name.size() + 2;
+    return line.substr(value, line.find(' ', value) - value);
+}
+
+// The reports of one line, once delivered or dropped: each trace line shows
+// as many data bytes as its bit size and count claim, and a delivered one is
+// what the callback was handed. Answers whether the line sent any.
+bool CheckReports(Simulator& simulator)
+{
+    FUZZ_CHECK(simulator.waitReports(10000));
+    const std::string tail = " -> delivered";
+    bool any = false;
+    std::vector<std::string> traced;
+    for (const std::string& line : simulator.trace().lines()) {
+        // "<sequence> Report handle=..."; a control line echoes its own words after "Sim".
+        const size_t space = line.find(' ');
+        if (space == std::string::npos || line.compare(space + 1, 14, "Report handle=") != 0)
+            continue;
+        any = true;
+        const unsigned long bits = std::strtoul(FieldOf(line, "bits").c_str(), nullptr, 10);
+        const unsigned long count = std::strtoul(FieldOf(line, "count").c_str(), nullptr, 10);
+        FUZZ_CHECK(FieldOf(line, "data").size() == 2 * (bits / 8) * count);
+        const size_t from = line.find(" bits=") + 1;
+        if (line.size() > tail.size() && line.compare(line.size() - tail.size(), tail.size(), tail) == 0)
+            traced.push_back(line.substr(from, line.size() - tail.size() - from));
+    }
+    std::lock_guard<std::mutex> lock(deliveredLock);
+    FUZZ_CHECK(traced == delivered);
+    delivered.clear();
+    return any;
+}
+
 bool EndsWithStatus(const std::string& answer)
 {
     if (answer.size() < 3 || answer.back() != '\n')
@@ -79,9 +142,9 @@ bool EndsWithStatus(const std::string& answer)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // Each input starts from the same monitors and an empty trace, so that a
-    // finding replays alone; they are loaded again after any input that may
-    // have changed them.
+    // Each input starts from the same monitors and each line from an empty
+    // trace, so that a finding replays alone; the monitors are loaded again
+    // after any input that may have changed them.
     static bool changed = true;
     Simulator& simulator = Monitors();
     if (changed) {
@@ -89,15 +152,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(simulator.load(SmallScenario, error));
         simulator.find();
     }
-    simulator.trace().clear();
     CommandInterpreter control(simulator);
 
     changed = false;
+    bool subscribed = false;
     std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
     int count = 0;
     for (std::string line; std::getline(lines, line) && count < 8; ++count) {
         changed = changed || MayChange(line);
+        simulator.trace().clear();
         FUZZ_CHECK(EndsWithStatus(control.answer(WithSmallBurst(line))));
+        // The reports of the lines after the first that sent one are
+        // delivered: the thread a subscription starts costs more than most
+        // inputs, and a reload ends it.
+        if (CheckReports(simulator) && !subscribed) {
+            Subscribe(simulator);
+            subscribed = true;
+        }
     }
     return 0;
 }
