@@ -436,24 +436,16 @@ void CDlgColTunoraFunctions::WalkSameModels(const SameModelWalk::Step& step)
     SameModelWalk(theApp.m_StatusAll, *this).ForEach(step);
 }
 
-bool CDlgColTunoraFunctions::WasSynced(const CMonitorStatus& monitor) const
-{
-    for (DWORD device : m_syncedDevices) {
-        if (device == monitor.m_hDevice)
-            return true;
-    }
-    return false;
-}
-
 void CDlgColTunoraFunctions::SyncSameModels()
 {
     CWaitCursor wait;
     const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
     WalkSameModels([&](CMonitorStatus& monitor, WORD) {
         ReadTunoraState(monitor.m_Color);
-        m_syncedDevices.push_back(monitor.m_hDevice);
-        if (ValueOf(monitor.m_Color, ColorSlot::Mode) == savedMode)
-            CopyStateToMonitor(monitor, m_savedColor, false);
+        if (!ValidOf(monitor.m_Color, ColorSlot::Mode) || ValueOf(monitor.m_Color, ColorSlot::Mode) != savedMode)
+            return;
+        m_sameModelColors.Keep(monitor, monitor.m_Color);
+        CopyStateToMonitor(monitor, m_savedColor, false);
     });
 }
 
@@ -487,16 +479,18 @@ void CDlgColTunoraFunctions::CommitSameModels()
     });
 }
 
-// Each monitor gets back its own state as read at opening; one that was not
-// read then has none to get back and is left alone.
+// Each monitor gets back its own state as kept at opening. One that was not
+// read then, or was in another mode (and may have been switched to this one
+// at its own buttons since), has nothing to get back and is left alone.
 void CDlgColTunoraFunctions::RestoreSameModels()
 {
     CWaitCursor wait;
     const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
     WalkSameModels([&](CMonitorStatus& monitor, WORD mode) {
-        if (mode != savedMode || !WasSynced(monitor))
+        const CMonitorColor* own = m_sameModelColors.Find(monitor);
+        if (mode != savedMode || !own)
             return;
-        CopyStateToMonitor(monitor, monitor.m_Color, true);
+        CopyStateToMonitor(monitor, *own, true);
         const BYTE commit[FeatureValueSize] = {};
         SetFeature(commit, FeatureValueSize, FEATURE_COMMIT);
     });

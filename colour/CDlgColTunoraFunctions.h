@@ -6,14 +6,13 @@
 // opened, Reset asks the monitor for its defaults. While open the dialog
 // receives the monitor's reports and closes itself when the monitor stops
 // permitting adjustment.
+#include "colour/SameModelColors.h"
 #include "colour/SameModelWalk.h"
 #include "controls/CButtonEx.h"
 #include "device/CHIDMonitor.h"
 #include "device/CMonitorColor.h"
 #include "device/HidReport.h"
 #include "framework/Afx.h"
-
-#include <vector>
 
 class CMonitorStatus;
 
@@ -90,15 +89,14 @@ private:
     void ShowTextEnhancer(const CMonitorColor& state, short crisora);
     void DisableFunctionLists();
     void WalkSameModels(const SameModelWalk::Step& step);
-    bool WasSynced(const CMonitorStatus& monitor) const;
 
     // What the page would own; used only when the dialog runs without it.
     CMonitorColor m_ownColor;
     // The snapshot exists only once the monitor answered at opening.
     bool m_bSnapshotTaken;
-    // The same-model monitors whose own state was read at opening: only
-    // they can be given it back.
-    std::vector<DWORD> m_syncedDevices;
+    // The own state of each same-model monitor that was in the dialog's
+    // mode at opening: what Cancel gives back to it.
+    SameModelColors m_sameModelColors;
 
     DECLARE_MESSAGE_MAP()
 };

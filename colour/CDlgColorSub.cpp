@@ -865,27 +865,6 @@ WORD CDlgColorSub::SnapshotMode() const
     return m_savedColor.m_wValue[CMonitorColor::Index(S::Mode)];
 }
 
-void CDlgColorSub::SaveSameModelColor(const CMonitorStatus& monitor)
-{
-    const std::string serial = monitor.m_strSerial.str();
-    for (auto& [key, color] : m_sameModelColors) {
-        if (key == serial) {
-            color = monitor.m_Color;
-            return;
-        }
-    }
-    m_sameModelColors.emplace_back(serial, monitor.m_Color);
-}
-
-const CMonitorColor* CDlgColorSub::SavedSameModelColor(const CMonitorStatus& monitor) const
-{
-    for (const auto& [key, color] : m_sameModelColors) {
-        if (key == monitor.m_strSerial.str())
-            return &color;
-    }
-    return nullptr;
-}
-
 void CDlgColorSub::SyncSameModels()
 {
     if (!SameModelsOn())
@@ -893,7 +872,7 @@ void CDlgColorSub::SyncSameModels()
     CWaitCursor wait;
     SameModelWalk(theApp.m_StatusAll, *this).ForEach([this](CMonitorStatus& monitor, WORD) {
         ReadColorStatus(monitor.m_Color);
-        SaveSameModelColor(monitor);
+        m_sameModelColors.Keep(monitor, monitor.m_Color);
         if (monitor.m_Color.Value(S::Mode) == SnapshotMode())
             ApplyStatusToDevice(monitor, m_savedColor, FALSE);
     });
@@ -937,7 +916,7 @@ void CDlgColorSub::RestoreSameModels()
 {
     CWaitCursor wait;
     ForEachSameModelInMode([this](CMonitorStatus& monitor) {
-        const CMonitorColor* own = SavedSameModelColor(monitor);
+        const CMonitorColor* own = m_sameModelColors.Find(monitor);
         if (!own)
             return;
         ApplyStatusToDevice(monitor, *own, TRUE);

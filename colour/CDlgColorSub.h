@@ -8,6 +8,7 @@
 // closes by itself when the monitor stops answering or no longer permits
 // adjustment (result 0) or when ended from outside (255).
 #include "colour/ColorValueText.h"
+#include "colour/SameModelColors.h"
 #include "controls/CButtonEx.h"
 #include "device/CHIDMonitor.h"
 #include "device/CMonitorColor.h"
@@ -16,7 +17,6 @@
 #include "framework/Afx.h"
 
 #include <functional>
-#include <string>
 #include <vector>
 
 class CMonitorStatus;
@@ -168,8 +168,6 @@ private:
     bool SameModelsOn() const;
     WORD SnapshotMode() const;
     void ForEachSameModelInMode(const std::function<void(CMonitorStatus&)>& step);
-    void SaveSameModelColor(const CMonitorStatus& monitor);
-    const CMonitorColor* SavedSameModelColor(const CMonitorStatus& monitor) const;
     static ColorValueText::Rule RuleOfText(const CDlgColorSub& dialog, const CString& text);
 
     // A stand-in record for a dialog opened without the colour page's own.
@@ -177,10 +175,9 @@ private:
     // Whether the opening read the monitor: until then there is nothing to
     // write back and no mode to match other monitors against.
     bool m_bSnapshotTaken;
-    // The other monitors' own values, found at opening, by serial: what
-    // Cancel gives back to them (their monitor objects may be rebuilt
-    // meanwhile).
-    std::vector<std::pair<std::string, CMonitorColor>> m_sameModelColors;
+    // The other monitors' own values, found at opening: what Cancel gives
+    // back to them.
+    SameModelColors m_sameModelColors;
     // The label pictures, loaded once: enabled and disabled.
     CBitmap m_labelBitmaps[LabelCount][2];
 

@@ -3,7 +3,9 @@
 // the monitor's reports, and the ways it is ended from outside.
 #include "TunoraTest.h"
 
+#include "../shell/DeviceBroadcast.h"
 #include "device/MonitorFeatures.h"
+#include "device/OrvelUsb.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
 #include "shell/Messages.h"
@@ -252,6 +254,30 @@ TEST_F(TunoraChangeTest, CancelLeavesAMonitorWhoseStateWasNeverRead)
     EXPECT_EQ(Stored(2, FEATURE_GLINTARA), 5) << "it followed the change but has nothing saved to go back to";
     EXPECT_EQ(WritesTo(2, "0xFF01:0xA0"), 0);
     EXPECT_EQ(WritesTo(2, "0xFF01:0xA9"), 0);
+}
+
+// A notification that rebuilds the list without changing it (a monitor's
+// second HID interface) gives every monitor a new object while the dialog is
+// open. Monitor 4, in another mode at opening and switched to the dialog's
+// at its own buttons meanwhile, has nothing to get back.
+TEST_F(TunoraChangeTest, CancelAfterARebuildGivesBackWhatWasFoundAtOpening)
+{
+    Start(FunctionsScenario);
+    ClickSameModels();
+    RunDialog([&](CDlgColTunoraFunctions& dialog) {
+        Choose(dialog, IDC_COMBO_GLINTARA, 5);
+        ASSERT_TRUE(theApp.m_StatusAll.m_arMonitors[1]->m_Color.Valid(ColorSlot::Mode));
+        ASSERT_EQ(DeviceBroadcast::Interface(OrvelUsbVendorId, 0x0101).SendTo(Main().m_hWnd, DBT_DEVICEARRIVAL), TRUE);
+        ASSERT_FALSE(theApp.m_StatusAll.m_arMonitors[1]->m_Color.Valid(ColorSlot::Mode)) << "not rebuilt";
+        Sim("set 4 mode 22 quiet");
+        Sim("trace clear");
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(Functions(1), (std::vector<int>{1, 3, 1, 1, 2}));
+    EXPECT_EQ(Functions(2), (std::vector<int>{0, 3, 1, 1, 2}));
+    EXPECT_EQ(WritesTo(2, "0xFF01:0xA0"), 1);
+    EXPECT_EQ(Stored(4, FEATURE_COLOR_MODE), 22);
+    EXPECT_EQ(WritesTo(4, "0xFF01:0xA0"), 0);
 }
 
 TEST_F(TunoraChangeTest, ResetSendsTheCommandAndReportsRefill)
