@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
 #include "shell/Messages.h"
+#include "standins/libdravo/DravoSim.h"
 
 #include <dbt.h>
 
@@ -380,6 +381,20 @@ TEST_F(TunoraReportTest, ReportsOfTheCurrentMonitorShowAtOnce)
         EXPECT_FALSE(Usable(dialog, IDC_COMBO_SKIN_TONE));
         Click(dialog, IDOK);
     });
+}
+
+// Records still queued for the dialog when it closes go with it: their
+// message goes to a window that is gone.
+TEST_F(TunoraReportTest, RecordsQueuedAtClosingAreFreed)
+{
+    Start(FunctionsScenario);
+    RunDialog([&](CDlgColTunoraFunctions& dialog) {
+        Sim("set 1 glintara 4");
+        ASSERT_GE(SimWaitReports(5000), 0);
+        ASSERT_GT(theApp.GetQueuedReportCount(), 0);
+        Click(dialog, IDOK);
+    });
+    EXPECT_EQ(theApp.GetQueuedReportCount(), 0);
 }
 
 } // namespace
