@@ -872,9 +872,12 @@ void CDlgColorSub::SyncSameModels()
     CWaitCursor wait;
     SameModelWalk(theApp.m_StatusAll, *this).ForEach([this](CMonitorStatus& monitor, WORD) {
         ReadColorStatus(monitor.m_Color);
+        // A monitor in another mode gets nothing now and nothing back on
+        // Cancel, also when it is switched to this mode meanwhile.
+        if (!monitor.m_Color.Valid(S::Mode) || monitor.m_Color.Value(S::Mode) != SnapshotMode())
+            return;
         m_sameModelColors.Keep(monitor, monitor.m_Color);
-        if (monitor.m_Color.Value(S::Mode) == SnapshotMode())
-            ApplyStatusToDevice(monitor, m_savedColor, FALSE);
+        ApplyStatusToDevice(monitor, m_savedColor, FALSE);
     });
 }
 
@@ -910,8 +913,8 @@ void CDlgColorSub::CommitSameModels()
 }
 
 // Each monitor gets back the values it had at opening. One that did not
-// answer then has none saved by this dialog: it is left as it is, and its
-// cancelled changes are not committed.
+// answer then, or was in another mode, has none saved by this dialog: it is
+// left as it is, and its cancelled changes are not committed.
 void CDlgColorSub::RestoreSameModels()
 {
     CWaitCursor wait;

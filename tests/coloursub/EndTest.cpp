@@ -72,9 +72,10 @@ TEST_F(EndTest, CancelGivesBackTheOpeningValuesEverywhere)
     EXPECT_EQ(SimValue(1, "gain-red"), 205);
 }
 
-// Nothing of monitor 2 was saved when it was silent at opening: Cancel
-// neither writes to it nor commits what it received meanwhile.
-TEST_F(EndTest, CancelLeavesAMonitorThatWasSilentAtOpening)
+// Nothing of monitor 2 was saved when it was silent or in another mode at
+// opening: Cancel neither writes to it nor commits what it received
+// meanwhile, also when it was switched to the dialog's mode at its buttons.
+TEST_F(EndTest, CancelLeavesAMonitorThatWasSilentOrInAnotherModeAtOpening)
 {
     Start(Scenario);
     ClickSameModels();
@@ -85,6 +86,15 @@ TEST_F(EndTest, CancelLeavesAMonitorThatWasSilentAtOpening)
     });
     EXPECT_EQ(SimValue(1, "brightness"), 60);
     EXPECT_THAT(SimWrites(2), ElementsAre("0x82:0x10 3D0000", "0x82:0x10 3D0000"));
+
+    Sim("set 2 mode 23 quiet");
+    Run([&](CDlgColorSub& d) {
+        Sim("set 2 mode 22 quiet");
+        Sim("trace clear");
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(SimValue(2, "mode"), 22);
+    EXPECT_TRUE(SimWrites(2).empty());
 }
 
 TEST_F(EndTest, ResetAsksFirstWhenTheModeCarriesFunctions)
