@@ -11,8 +11,9 @@ public:
     // Asks for the count (KvUpdate once foundOnce, else KvFind), stores it in
     // count, and appends every non-zero handle to handles without emptying
     // it first. TRUE when handles holds any handle afterwards; otherwise
-    // count is set to 0.
-    static BOOL Find(BOOL foundOnce, CList<void*, void*>& handles, int& count);
+    // count is set to 0. answer, when given, receives the library's count
+    // as it came (negative: the call failed).
+    static BOOL Find(BOOL foundOnce, CList<void*, void*>& handles, int& count, int* answer = nullptr);
 
     static void* ToEntry(DWORD handle) { return reinterpret_cast<void*>(static_cast<UINT_PTR>(handle)); }
     static DWORD FromEntry(void* entry) { return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(entry)); }

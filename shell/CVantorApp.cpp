@@ -38,9 +38,9 @@ CVantorApp::~CVantorApp()
     PurgeReports();
 }
 
-BOOL CVantorApp::FindDevices()
+BOOL CVantorApp::FindDevices(int* pAnswer)
 {
-    return DeviceDiscovery::Find(m_bFoundOnce, m_listDevices, m_nDevices);
+    return DeviceDiscovery::Find(m_bFoundOnce, m_listDevices, m_nDevices, pAnswer);
 }
 
 BOOL CVantorApp::ReleaseDevices()

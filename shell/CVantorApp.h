@@ -50,8 +50,9 @@ public:
 
     // Discovery: appends the handles of the monitors the library finds
     // (first discovery, then updates) to m_listDevices; TRUE when the list
-    // holds any handle afterwards.
-    BOOL FindDevices();
+    // holds any handle afterwards. pAnswer, when given, receives the count
+    // the library answered (negative: its call failed).
+    BOOL FindDevices(int* pAnswer = nullptr);
     // Empties m_listDevices and lets the library release every monitor.
     BOOL ReleaseDevices();
 

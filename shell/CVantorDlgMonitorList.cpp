@@ -53,9 +53,15 @@ BOOL CVantorDlg::RefreshMonitorList()
     all.DeleteAll();
     all.m_bSubDialogOpen = FALSE;
 
-    if (theApp.FindDevices() && theApp.m_nDisplayMonitors >= 1) {
+    int answer = -1;
+    if (theApp.FindDevices(&answer) && theApp.m_nDisplayMonitors >= 1) {
         UnregisterAllHotKeys();
         AddDetectedMonitors();
+    } else if (answer == 0) {
+        // No monitor is connected: the combinations of the ones that went
+        // would only keep other programs from them. A failed discovery
+        // proves nothing, and the keys stay.
+        UnregisterAllHotKeys();
     }
     if (theApp.m_bFoundOnce && IsSameMonitorSet(before, SerialsOf(all)))
         return FALSE;

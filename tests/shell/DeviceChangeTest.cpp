@@ -168,6 +168,30 @@ TEST_F(DeviceChangeTest, WithoutItsOnlyMonitorTheWindowCannotBeOpened)
     EXPECT_FALSE(theApp.m_bSettingShown);
 }
 
+// Once no monitor is connected its combinations go back to other programs;
+// a discovery that fails, or hands out no handle, says nothing, and they stay.
+TEST_F(DeviceChangeTest, TheHotKeysOfTheLastMonitorAreFreedWhenItGoes)
+{
+    LoadScenario(Scenarios::With("monitor 1 wide W0000001\n").c_str());
+    BindHotKeys("SIM-27Q_W0000001", {{VK_F22, HOTKEYF_CONTROL | HOTKEYF_ALT}});
+    CVantorDlg* dlg = StartOk();
+    ASSERT_TRUE(probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F22));
+
+    for (const char* failure : {"discovery -1 times 1", "1 zero-handle times 1"}) {
+        ASSERT_GE(SimFault(failure), 0);
+        EXPECT_EQ(DeviceBroadcast::Interface(OrvelVendor, 0x0101).SendTo(dlg->m_hWnd, DBT_DEVICEARRIVAL), TRUE);
+        EXPECT_TRUE(ListedSerials().empty()) << failure;
+        EXPECT_TRUE(probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F22)) << failure;
+    }
+
+    ASSERT_GE(SimUnplug(1), 0);
+    EXPECT_FALSE(probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F22)) << "no monitor is left to act on it";
+    EXPECT_EQ(dlg->m_nHotKeyCount, 0u);
+    ASSERT_GE(SimPlug(1), 0);
+    EXPECT_EQ(ListedSerials(), std::vector<std::string>{"W0000001"});
+    EXPECT_TRUE(probe.IsTaken(MOD_CONTROL | MOD_ALT, VK_F22));
+}
+
 TEST_F(DeviceChangeTest, ADisplayChangeOnlyCountsTheScreensAgain)
 {
     CVantorDlg* dlg = StartOk();
