@@ -78,7 +78,9 @@ SIM_API void SIM_CALL SimTraceNote(const char* line);
 // What the monitor-information library needs: placements, in record order.
 SIM_API int SIM_CALL SimInfoPlacementCount(void);
 SIM_API int SIM_CALL SimInfoPlacementAt(int index, SimInfoPlacement* out);
-// 1 when this KvnFindMonitors call is to fail (uses up one failure).
+// How this KvnFindMonitors call is to answer (uses up one fault): 0 with
+// the records, or one of these.
+enum { SimSeltuFails = 1, SimSeltuFindsNone = 2 };
 SIM_API int SIM_CALL SimSeltuCallFails(void);
 
 // "\\.\pipe\TalvexSim-<pid>" of this process.

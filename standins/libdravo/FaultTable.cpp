@@ -59,12 +59,12 @@ bool FaultTable::active(FaultKind kind, int monitor) const
                        [&](const Fault& f) { return f.kind == kind && f.monitor == monitor; });
 }
 
-bool FaultTable::discovery(long long& count)
+bool FaultTable::hitValue(FaultKind kind, long long& value)
 {
-    auto fault = findFault(FaultKind::Discovery, 0, 0, 0);
+    auto fault = findFault(kind, 0, 0, 0);
     if (fault == m_faults.end())
         return false;
-    count = fault->value;
+    value = fault->value;
     use(fault);
     return true;
 }
@@ -93,6 +93,8 @@ std::vector<std::string> FaultTable::describe() const
             line += " " + FeatureCatalog::address(f.page, f.usage);
         if (f.kind == FaultKind::Discovery)
             line += " " + std::to_string(f.value);
+        if (f.kind == FaultKind::Seltu && f.value)
+            line += " empty";
         if (f.times > 0)
             line += " times " + std::to_string(f.times);
         lines.push_back(line);

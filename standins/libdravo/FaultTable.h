@@ -15,12 +15,14 @@ public:
     static const char* name(FaultKind kind);
     static bool fromName(const std::string& word, FaultKind& kind);
 
-    // times < 0: until cleared. value: the discovery count to answer.
+    // times < 0: until cleared. value: the discovery count to answer; for
+    // seltu, 1 when the call is to succeed with no monitor.
     void add(FaultKind kind, int monitor, WORD page, WORD usage, int times, long long value = 0);
     // True when a fault applies; a counted one is used up by one.
     bool hit(FaultKind kind, int monitor, WORD page = 0, WORD usage = 0);
     bool active(FaultKind kind, int monitor) const;
-    bool discovery(long long& count);
+    // hit for a fault of no monitor, with the value it was added with.
+    bool hitValue(FaultKind kind, long long& value);
     void clear();
     void clearMonitor(int monitor);
     std::vector<std::string> describe() const;

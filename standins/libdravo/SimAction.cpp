@@ -117,9 +117,11 @@ bool SimAction::parseFault(const std::vector<std::string>& words, SimAction& act
     if (words[1] == "seltu") {
         uint64_t calls = 0;
         action.fault = FaultKind::Seltu;
-        if (words.size() != 3 || !CommandLine::toNumber(words[2], calls) || calls > 1000000)
-            return fail(error, "fault: expected 'seltu <failing calls>'");
+        const bool empty = words.size() == 4 && words[3] == "empty";
+        if ((words.size() != 3 && !empty) || !CommandLine::toNumber(words[2], calls) || calls > 1000000)
+            return fail(error, "fault: expected 'seltu <failing calls> [empty]'");
         action.times = static_cast<int>(calls);
+        action.count = empty ? 1 : 0;
         return true;
     }
     if (!monitorNumber(words, 1, action.monitor, error))

@@ -22,7 +22,7 @@ struct SimAction {
     bool quiet = false;              // set: no report
     FaultKind fault = FaultKind::Read;
     int times = -1;                  // fault: -1 = until cleared
-    long long count = 0;             // discovery answer, burst size
+    long long count = 0;             // discovery answer, burst size; seltu: 1 = empty
     WORD bitSize = 8;
     std::vector<BYTE> data;          // report payload
     LibraryMode::Switch librarySwitch = LibraryMode::Switch::Success;   // library: value is the choice

@@ -247,7 +247,7 @@ SIM_API int SIM_CALL SimInfoPlacementAt(int index, SimInfoPlacement* out)
 
 SIM_API int SIM_CALL SimSeltuCallFails(void)
 {
-    return guarded([] { return host().simulator().seltuCallFails() ? 1 : 0; });
+    return guarded([] { return host().simulator().seltuCallFails(); });
 }
 
 SIM_API int SIM_CALL SimControlPipeName(char* text, int size)

@@ -1,5 +1,6 @@
 #include "standins/libdravo/Simulator.h"
 #include "standins/libdravo/CommandLine.h"
+#include "standins/libdravo/DravoSim.h"
 #include "standins/libdravo/SimErrors.h"
 
 #include <algorithm>
@@ -219,7 +220,7 @@ int Simulator::discover(bool update)
     m_foundOnce = true;
     m_found.clear();
     long long faked = 0;
-    bool fault = m_faults.discovery(faked);
+    bool fault = m_faults.hitValue(FaultKind::Discovery, faked);
     if (!fault || faked >= 0) {
         for (size_t i = 0; i < m_monitors.size(); ++i) {
             SimMonitor& monitor = m_monitors[i];
@@ -607,8 +608,11 @@ std::vector<InfoPlacement> Simulator::infoPlacements() const
     return placements;
 }
 
-bool Simulator::seltuCallFails()
+int Simulator::seltuCallFails()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_faults.hit(FaultKind::Seltu, 0);
+    long long findsNone = 0;
+    if (!m_faults.hitValue(FaultKind::Seltu, findsNone))
+        return 0;
+    return findsNone ? SimSeltuFindsNone : SimSeltuFails;
 }

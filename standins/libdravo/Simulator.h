@@ -97,7 +97,8 @@ public:
 
     // The monitor-information library's view.
     std::vector<InfoPlacement> infoPlacements() const;
-    bool seltuCallFails();
+    // 0, SimSeltuFails or SimSeltuFindsNone (DravoSim.h).
+    int seltuCallFails();
 
 private:
     struct Found {

@@ -43,13 +43,19 @@ int findMonitors(int* count)
         note("KvnFindMonitors -> -1 count=null");
         return -1;
     }
-    if (SimSeltuCallFails() == 1) {
+    const int fault = SimSeltuCallFails();
+    if (fault == SimSeltuFails) {
         *count = 0;
         note("KvnFindMonitors -> -1 count=0");
         return -1;
     }
     std::lock_guard<std::mutex> lock(recordsMutex);
-    takeRecords();
+    if (fault == SimSeltuFindsNone) {
+        records.clear();   // nothing left for KvnGetMonitorInfo either
+        recordsTaken = true;
+    } else {
+        takeRecords();
+    }
     *count = static_cast<int>(records.size());
     note("KvnFindMonitors -> 0 count=" + std::to_string(*count));
     return 0;

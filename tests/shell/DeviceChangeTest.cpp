@@ -212,6 +212,12 @@ TEST_F(DeviceChangeTest, ADisplayChangeOnlyCountsTheScreensAgain)
     EXPECT_EQ(DeviceBroadcast::Interface(OrvelVendor, 0x0101).SendTo(dlg->m_hWnd, DBT_DEVICEARRIVAL), TRUE);
     EXPECT_EQ(ListedSerials(), (std::vector<std::string>{"S27Q0001", "S27Q0002", "S32U0001"}));
     EXPECT_FALSE(dlg->m_bSetChanged);
+
+    // So does one that succeeds with no monitor: with 0, no rebuild would add any.
+    ASSERT_GE(SimFault("seltu 1 empty"), 0);
+    EXPECT_EQ(SendMessageA(dlg->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024)), 1);
+    EXPECT_EQ(SimTrace::With("KvnFindMonitors", "-> 0 count=0").size(), 1u);
+    EXPECT_EQ(theApp.m_nDisplayMonitors, 3);
 }
 
 } // namespace

@@ -157,7 +157,7 @@ TEST(Faults, BadFaultCommandsAreRefused)
 {
     Simulator sim;
     for (const char* line : {"fault", "fault 1", "fault 1 read", "fault 1 read nosuch", "fault 1 explode",
-                             "fault discovery", "fault discovery x", "fault seltu", "fault 1 dead times 0",
+                             "fault discovery", "fault discovery x", "fault seltu", "fault seltu 1 full", "fault 1 dead times 0",
                              "fault 9 dead", "fault 1 read power"})
         EXPECT_FALSE(act(sim, line)) << line;
 }

@@ -107,4 +107,13 @@ TEST(Libseltu, ExtraRecordsAndFailingFirstCalls)
     ASSERT_EQ(SimLoadScenario(nullptr), 0);
     ASSERT_EQ(KvnFindMonitors(&count, 0), 0);
     EXPECT_EQ(count, 3) << "the default scenario again";
+
+    // A call that succeeds with no monitor leaves no record to read.
+    ASSERT_GE(SimFault("seltu 1 empty"), 0);
+    EXPECT_EQ(KvnFindMonitors(&count, 0), 0);
+    EXPECT_EQ(count, 0);
+    BYTE bytes[MonitorInfoRecord::Size] = {};
+    EXPECT_LT(KvnGetMonitorInfo(0, bytes, 0), 0);
+    ASSERT_EQ(KvnFindMonitors(&count, 0), 0);
+    EXPECT_EQ(count, 3) << "worn off after one call";
 }
