@@ -1,5 +1,7 @@
 #include "HotKeyProbe.h"
 
+#include <vector>
+
 namespace {
 constexpr int ProbeId = 0xB000;
 }
@@ -22,4 +24,23 @@ bool HotKeyProbe::IsTaken(UINT modifiers, UINT virtualKey) const
         return true;
     UnregisterHotKey(m_window, ProbeId);
     return false;
+}
+
+bool HotKeyProbe::Press(std::initializer_list<WORD> virtualKeys)
+{
+    std::vector<INPUT> input;
+    for (WORD key : virtualKeys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        input.push_back(down);
+    }
+    for (auto key = virtualKeys.end(); key != virtualKeys.begin();) {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *--key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        input.push_back(up);
+    }
+    return SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)) == input.size();
 }
