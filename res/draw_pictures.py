@@ -660,45 +660,69 @@ def overlaps(a, b):
     return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
 
 
-class Frames:
-    """Panels, rules and bands drawn around a window's controls, in its
-    client pixels. Every line drawn is kept, so that the picture can be
-    refused when one of them would run under a control."""
+class Layout:
+    """Where a window's panels stand, in its client pixels: a stack of
+    panels, one around each group of named controls, each clear of the
+    controls and panels above and below it."""
 
     PAD = 8        # from a panel's edge to the controls it holds
     HEADING = 11   # the name tab above a panel's top edge
     CLEAR = 3      # the least room between a line and another control
 
-    def __init__(self, surface, window):
-        self.s, self.win = surface, window
-        self.lines = []        # (x0, y0, x1, y1)
-        self.placed = []       # panels with their headings
+    def __init__(self, window):
+        self.win = window
+        self.panels = []       # (x0, y0, x1, y1, heading), top down
+        self.placed = []       # the same with their headings
 
-    def mark(self, x0, y0, x1, y1):
-        self.lines.append((x0, y0, x1, y1))
+    def span(self, groups):
+        """The left and right edges that the groups' panels need at least.
+        groups: (names, heading or None), top down."""
+        margin = self.win.x(10)
+        held = [union(self.win.rects(names)) for names, _ in groups]
+        return (min([margin] + [h[0] - self.PAD for h in held]),
+                max([self.win.w - margin] + [h[2] + self.PAD for h in held]))
+
+    def stack(self, groups, x0, x1, top=None):
+        """The groups' panels between x0 and x1; the first one's top edge at
+        `top` where the controls above leave room for it."""
+        for names, heading in groups:
+            held = union(self.win.rects(names))
+            band = [r for r in self.obstacles(names) if r[0] < x1 and x0 < r[2]]
+            above = max([r[3] for r in band if r[3] <= held[1]] + [0])
+            below = min([r[1] for r in band if r[1] >= held[3]] + [self.win.h])
+            room = above + self.CLEAR + (self.HEADING if heading else 0)
+            wanted = top if top is not None and not self.panels else held[1] - self.PAD
+            y0 = max(wanted, room)
+            y1 = min(held[3] + self.PAD, below - self.CLEAR)
+            self.panels.append((x0, y0, x1, y1, heading))
+            self.placed.append((x0, y0 - (self.HEADING if heading else 0), x1, y1))
+        return self
 
     def obstacles(self, names):
         return [rect for name, rect in self.win.controls if name not in names] + self.placed
 
-    def panels(self, groups):
-        """A stack of panels, one around each group of named controls, all
-        as wide as the widest needs, each clear of the controls and panels
-        above and below it. groups: (names, heading or None), top down."""
-        margin = self.win.x(10)
-        held = [union(self.win.rects(names)) for names, _ in groups]
-        x0 = min([margin] + [h[0] - self.PAD for h in held])
-        x1 = max([self.win.w - margin] + [h[2] + self.PAD for h in held])
-        for (names, heading), box in zip(groups, held):
-            self.panel(names, heading, box, x0, x1)
+    def bottom_row(self, names):
+        return min(r[1] for r in self.win.rects(names))
 
-    def panel(self, names, heading, held, x0, x1):
-        band = [r for r in self.obstacles(names) if r[0] < x1 and x0 < r[2]]
-        above = max([r[3] for r in band if r[3] <= held[1]] + [0])
-        below = min([r[1] for r in band if r[1] >= held[3]] + [self.win.h])
-        y0 = max(held[1] - self.PAD, above + self.CLEAR + (self.HEADING if heading else 0))
-        y1 = min(held[3] + self.PAD, below - self.CLEAR)
-        self.draw_panel(x0, y0, x1, y1, heading)
-        self.placed.append((x0, y0 - (self.HEADING if heading else 0), x1, y1))
+    def lowest(self):
+        return max(p[3] for p in self.placed)
+
+
+class Frames:
+    """Panels, rules and bands drawn around a window's controls, in its
+    client pixels. Every line drawn is kept, so that the picture can be
+    refused when one of them would run under a control."""
+
+    def __init__(self, surface, window):
+        self.s, self.win = surface, window
+        self.lines = []        # (x0, y0, x1, y1)
+
+    def mark(self, x0, y0, x1, y1):
+        self.lines.append((x0, y0, x1, y1))
+
+    def panels(self, layout):
+        for x0, y0, x1, y1, heading in layout.panels:
+            self.draw_panel(x0, y0, x1, y1, heading)
 
     def draw_panel(self, x0, y0, x1, y1, heading):
         s, cut = self.s, 6
@@ -723,19 +747,15 @@ class Frames:
     def heading(self, x0, y0, words):
         """A tab above the panel's top left edge carrying its name."""
         s, width = self.s, 6 * len(words) + 12
-        top = y0 - self.HEADING
+        top = y0 - Layout.HEADING
         s.shade(x0, top, x0 + width, y0, 9)
         s.fill(x0, top, x0 + 3, y0, ACCENT + ACCENT_LEN - 1)
         s.fill(x0 + 3, top, x0 + width, top + 1, EDGE + 5)
         s.text(x0 + 8, top + 2, words, TEXT + 22)
         self.mark(x0, top, x0 + width, y0)
 
-    def rule(self, names):
-        """A rule across the window between the lowest panel and the named
-        controls of the bottom row."""
-        row = min(r[1] for r in self.win.rects(names))
-        lowest = max(p[3] for p in self.placed)
-        y = row - min(self.PAD, (row - lowest) // 2)
+    def rule(self, y):
+        """A rule across the window above the controls of its bottom row."""
         s = self.s
         s.fill(8, y, self.win.w - 8, y + 1, EDGE + 1)
         s.fill(8, y, 8 + max(40, self.win.w // 12), y + 1, ACCENT + ACCENT_LEN - 1)
@@ -772,20 +792,39 @@ APPLICATIONS = ["IDC_STATIC_APPLICATION", "IDC_COMBO_APPLICATION", "IDC_STATIC_A
                 "IDC_COMBO_APPLICATION_MODE", "IDC_BTN_REGISTER", "IDC_BTN_DELETE"]
 
 
-def hot_key_page(frames):
-    frames.panels([(MONITOR, "MONITOR"), (HOT_KEYS, "HOT KEYS")])
-    frames.rule(SAME_MODELS)
+# The tab pages' panels by template, top down.
+PAGE_PANELS = {
+    "IDD_HOT_KEY": [(MONITOR, "MONITOR"), (HOT_KEYS, "HOT KEYS")],
+    "IDD_COLOR": [(MONITOR, "MONITOR"), (COLOUR_MODE, "COLOR MODE")],
+    "IDD_AUTO_COLOR": [(["IDC_CHECK_AUTO_COLOR"], None), (APPLICATIONS, "APPLICATIONS"),
+                       (["IDC_COMBO_DEFAULT_MODE"], "DEFAULT MODE")],
+}
+
+PageFrame = collections.namedtuple("PageFrame", "x0 x1 top rule")
+_page_frames = {}
 
 
-def colour_page(frames):
-    frames.panels([(MONITOR, "MONITOR"), (COLOUR_MODE, "COLOR MODE")])
-    frames.rule(SAME_MODELS)
+def page_frame(ja, dpi):
+    """What the tab pages share, so that their frames stay in place when the
+    user switches tabs: the panels' left and right edges, the first panel's
+    top and the rule above the bottom row, each taken from the page that
+    needs it most."""
+    if (ja, dpi) not in _page_frames:
+        pages = [(page_window(t, ja, dpi), groups) for t, groups in PAGE_PANELS.items()]
+        spans = [Layout(window).span(groups) for window, groups in pages]
+        x0, x1 = min(s[0] for s in spans), max(s[1] for s in spans)
+        alone = [Layout(window).stack(groups, x0, x1) for window, groups in pages]
+        row = min(layout.bottom_row(SAME_MODELS) for layout in alone)
+        lowest = max(layout.lowest() for layout in alone)
+        _page_frames[ja, dpi] = PageFrame(x0, x1, min(layout.panels[0][1] for layout in alone),
+                                          row - min(Layout.PAD, (row - lowest) // 2))
+    return _page_frames[ja, dpi]
 
 
-def auto_colour_page(frames):
-    frames.panels([(["IDC_CHECK_AUTO_COLOR"], None), (APPLICATIONS, "APPLICATIONS"),
-                   (["IDC_COMBO_DEFAULT_MODE"], "DEFAULT MODE")])
-    frames.rule(SAME_MODELS)
+def tab_page(frames, template, ja, dpi):
+    shared = page_frame(ja, dpi)
+    frames.panels(Layout(frames.win).stack(PAGE_PANELS[template], shared.x0, shared.x1, shared.top))
+    frames.rule(shared.rule)
 
 
 def colour_dialog(frames):
@@ -800,9 +839,9 @@ def colour_dialog(frames):
 # inside the window.
 PAGE_SIZES = (((500, 410), (644, 466)), ((503, 452), (649, 560)))
 BACKGROUNDS = [
-    ("color", "IDD_COLOR", True, colour_page, PAGE_SIZES),
-    ("auto_color", "IDD_AUTO_COLOR", True, auto_colour_page, PAGE_SIZES),
-    ("hot_key", "IDD_HOT_KEY", True, hot_key_page, PAGE_SIZES),
+    ("color", "IDD_COLOR", True, tab_page, PAGE_SIZES),
+    ("auto_color", "IDD_AUTO_COLOR", True, tab_page, PAGE_SIZES),
+    ("hot_key", "IDD_HOT_KEY", True, tab_page, PAGE_SIZES),
     ("color_sub", "IDD_COLOR_SUB", False, colour_dialog, (((516, 510), (664, 578)), ((495, 546), (637, 672)))),
     ("tunora", "IDD_TUNORA_FUNCTIONS", False, colour_dialog, (((387, 343), (497, 389)), ((371, 341), (477, 420)))),
 ]
@@ -816,9 +855,13 @@ def templates(ja):
     return _templates[ja]
 
 
-def background(name, template, is_page, draw, size, ja, dpi):
+def page_window(template, ja, dpi):
     dialogs = templates(ja)
-    window = Window(dialogs[template], dpi, page_size(dialogs["IDD_TALVEX_DIALOG"], dpi) if is_page else None)
+    return Window(dialogs[template], dpi, page_size(dialogs["IDD_TALVEX_DIALOG"], dpi))
+
+
+def background(name, template, is_page, draw, size, ja, dpi):
+    window = page_window(template, ja, dpi) if is_page else Window(templates(ja)[template], dpi)
     what = "%s (%s, %d dpi)" % (name, "ja" if ja else "en", dpi)
     if size[0] < window.w or size[1] < window.h:
         raise SystemExit("%s: the bitmap %s is smaller than its window %s" % (what, size, (window.w, window.h)))
@@ -826,7 +869,10 @@ def background(name, template, is_page, draw, size, ja, dpi):
     surface.shade(0, 0, surface.w, surface.h, 0)
     surface.streaks()
     frames = Frames(surface, window)
-    draw(frames)
+    if is_page:
+        draw(frames, template, ja, dpi)
+    else:
+        draw(frames)
     frames.check(what)
     return bmp8(surface.w, surface.h, background_palette(), surface.px)
 

@@ -1,8 +1,9 @@
 // What the windows show, in the language of the run (the test runs in
 // English and in Japanese), on the real pages and dialogs over the simulated
-// monitors: no frame line of a background picture runs under a control, no
-// picture starts again inside its window, every text has its glyphs and fits
-// its control, and no focus rectangle runs through a button's caption.
+// monitors: no frame line of a background picture runs under a control, the
+// tab pages' frames stand in the same place, no picture starts again inside
+// its window, every text has its glyphs and fits its control, and no focus
+// rectangle runs through a button's caption.
 #include "../colour/ColourPageTest.h"
 #include "MemoryCanvas.h"
 #include "res/resource.h"
@@ -46,24 +47,33 @@ constexpr int kContrast = 12;
 class FrameLines
 {
 public:
-    explicit FrameLines(const MemoryCanvas& back) : m_width(back.Width()), m_on(back.Width() * back.Height(), false)
+    explicit FrameLines(const MemoryCanvas& back)
+        : m_width(back.Width()), m_rows(back.Width() * back.Height(), false), m_columns(m_rows)
     {
-        std::vector<int> lum(m_on.size());
+        std::vector<int> lum(m_rows.size());
         for (int y = 0; y < back.Height(); ++y)
             for (int x = 0; x < back.Width(); ++x)
                 lum[static_cast<size_t>(y) * m_width + x] = Luminance(back.Pixel(x, y));
         const auto at = [&](POINT p) { return lum[static_cast<size_t>(p.y) * m_width + p.x]; };
-        Scan(at, back.Width(), back.Height(), [](int along, int across) { return POINT{along, across}; });
-        Scan(at, back.Height(), back.Width(), [](int along, int across) { return POINT{across, along}; });
+        Scan(at, back.Width(), back.Height(), [](int along, int across) { return POINT{along, across}; }, m_rows);
+        Scan(at, back.Height(), back.Width(), [](int along, int across) { return POINT{across, along}; },
+             m_columns);
     }
 
-    bool On(int x, int y) const { return m_on[static_cast<size_t>(y) * m_width + x]; }
-    bool Any() const { return std::find(m_on.begin(), m_on.end(), true) != m_on.end(); }
+    bool On(int x, int y) const { return Across(x, y) || Down(x, y); }
+    // On a line that runs across, or on one that runs down.
+    bool Across(int x, int y) const { return m_rows[static_cast<size_t>(y) * m_width + x]; }
+    bool Down(int x, int y) const { return m_columns[static_cast<size_t>(y) * m_width + x]; }
+    bool Any() const
+    {
+        return std::find(m_rows.begin(), m_rows.end(), true) != m_rows.end() ||
+               std::find(m_columns.begin(), m_columns.end(), true) != m_columns.end();
+    }
 
 private:
     // One direction: along each row (or column), across to its neighbours.
     template <class Lum, class Point>
-    void Scan(const Lum& lum, int length, int lines, const Point& point)
+    void Scan(const Lum& lum, int length, int lines, const Point& point, std::vector<bool>& on)
     {
         for (int across = 2; across + 2 < lines; ++across) {
             int start = 0;
@@ -72,15 +82,54 @@ private:
                     lum(point(along, across)) - lum(point(along, across + 2)) >= kContrast)
                     continue;
                 for (int i = start; along - start >= kRun && i < along; ++i)
-                    m_on[static_cast<size_t>(point(i, across).y) * m_width + point(i, across).x] = true;
+                    on[static_cast<size_t>(point(i, across).y) * m_width + point(i, across).x] = true;
                 start = along + 1;
             }
         }
     }
 
     int m_width;
-    std::vector<bool> m_on;
+    std::vector<bool> m_rows;
+    std::vector<bool> m_columns;
 };
+
+// Where a tab page's frames stand, which must not move between the tabs:
+// the outermost panel edges, the top of the first panel (the highest line
+// across the middle column: the headings stand at the left) and the rule
+// above the bottom row, the lowest line across.
+struct PageFrame
+{
+    int left = -1, right = -1, top = -1, rule = -1;
+    bool operator==(const PageFrame& other) const
+    {
+        return left == other.left && right == other.right && top == other.top && rule == other.rule;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const PageFrame& frame)
+{
+    return out << "panels " << frame.left << " to " << frame.right << ", first top " << frame.top << ", rule "
+               << frame.rule;
+}
+
+PageFrame MeasureFrame(const MemoryCanvas& back)
+{
+    const FrameLines lines(back);
+    PageFrame frame;
+    for (int y = 0; y < back.Height(); ++y)
+        for (int x = 0; x < back.Width(); ++x) {
+            if (lines.Down(x, y)) {
+                frame.left = frame.left < 0 ? x : std::min(frame.left, x);
+                frame.right = std::max(frame.right, x);
+            }
+            if (lines.Across(x, y))
+                frame.rule = y;
+        }
+    for (int y = 0; frame.left >= 0 && frame.top < 0 && y < back.Height(); ++y)
+        if (lines.Across((frame.left + frame.right) / 2, y))
+            frame.top = y;
+    return frame;
+}
 
 // Every control of the window, shown or not (a page hides what the current
 // monitor lacks and shows it for another), in client coordinates.
@@ -358,11 +407,16 @@ TEST_F(WindowLookTest, TabPagesFrameTheirControlsAndCoverThemselves)
     Start();
     const std::pair<int, CWnd*> pages[] = {
         {0, &Main().m_pageHotKey}, {1, &Main().m_pageColor}, {2, &Main().m_pageAutoColor}};
+    std::vector<PageFrame> frames;
     for (const auto& [tab, page] : pages) {
         ShowTab(tab);
         ASSERT_TRUE(::IsWindowVisible(page->m_hWnd)) << "tab " << tab;
         ExpectPictureFits(page->m_hWnd, "tab " + std::to_string(tab));
+        frames.push_back(MeasureFrame(*Background(page->m_hWnd)));
     }
+    // Switching tabs leaves the frames where they stand.
+    for (size_t tab = 1; tab < frames.size(); ++tab)
+        EXPECT_EQ(frames[tab], frames[0]) << "tab " << tab << " against tab 0";
     ExpectReadable(Main().m_hWnd, "the settings window");
 }
 
