@@ -9,6 +9,9 @@ namespace {
 constexpr UINT TabTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 // Tab texts longer than this are cut.
 constexpr int TabTextMax = 255;
+// The focus rectangle stands this far inside the tab, where the native
+// control draws it.
+constexpr int FocusInset = 2;
 
 }  // namespace
 
@@ -42,6 +45,13 @@ void CSMTabCtrlEx::OnPaint()
     CFont* previous = SelectParentFont(&dc);
     if (hasSelection) {
         DrawTabText(&dc, selected, selectedRect, SelectedText);
+        if (ShowsFocus()) {
+            // The fill has covered the native control's own; an inverting
+            // rectangle shows on black.
+            CRect focus = selectedRect;
+            focus.DeflateRect(FocusInset, FocusInset);
+            dc.DrawFocusRect(&focus);
+        }
         // Over the tab's top row and the two rows above, from one pixel left.
         dc.FillSolidRect(selectedRect.left - 1, selectedRect.top - 2, selectedRect.Width() + 1, 3, AccentBar);
     }
@@ -56,6 +66,12 @@ void CSMTabCtrlEx::OnPaint()
     if (previous)
         dc.SelectObject(previous);
     m_fontTab.DeleteObject();
+}
+
+bool CSMTabCtrlEx::ShowsFocus() const
+{
+    return ::GetFocus() == m_hWnd &&
+           !(::SendMessageA(m_hWnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
 }
 
 CFont* CSMTabCtrlEx::SelectParentFont(CDC* pDC)

@@ -1,7 +1,8 @@
 #pragma once
 // The settings window's tab control: the native control paints itself first,
 // then every tab is painted over in the program's dark colours, the selected
-// one black with white text and a red accent bar along its top edge.
+// one black with white text and a red accent bar along its top edge, and its
+// focus rectangle while the control has the focus and cues are shown.
 #include "framework/CFont.h"
 #include "framework/CTabCtrl.h"
 
@@ -31,6 +32,8 @@ private:
     // font it replaced.
     CFont* SelectParentFont(CDC* pDC);
     void DrawTabText(CDC* pDC, int nItem, CRect rect, COLORREF crText) const;
+    // The control has the keyboard focus and its window shows focus cues.
+    bool ShowsFocus() const;
 
     CFont m_fontTab;
 };

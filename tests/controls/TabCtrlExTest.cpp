@@ -1,6 +1,6 @@
-// The owner-painted tab control of the settings window: the fills, texts and
-// accent bar as they stand on the screen, the ignored background erase and
-// the redraw request sent up on horizontal scrolling.
+// The owner-painted tab control of the settings window: the fills, texts,
+// accent bar and focus rectangle as they stand on the screen, the ignored
+// background erase and the redraw request sent up on horizontal scrolling.
 #include "MemoryCanvas.h"
 #include "controls/CSMTabCtrlEx.h"
 #include "framework/Afx.h"
@@ -18,6 +18,17 @@ constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Accent = RGB(239, 69, 74);
 constexpr COLORREF Grey = RGB(0x50, 0x50, 0x50);
 constexpr COLORREF LightGrey = RGB(0xBC, 0xBC, 0xBC);
+
+// Wine keeps no UI state: every window answers that the cues are shown. A
+// window whose cues are hidden is stood in for by the tab's answer.
+WNDPROC s_tabProc = nullptr;
+
+LRESULT CALLBACK HidingFocusCues(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_QUERYUISTATE)
+        return UISF_HIDEFOCUS;
+    return ::CallWindowProcA(s_tabProc, window, message, wParam, lParam);
+}
 
 class TabWindow : public CDialog
 {
@@ -95,6 +106,14 @@ protected:
         }
     }
 
+    // The focus rectangle's pixels: where it runs along the tab's top and
+    // left, inverted on the black fill, clear of the text.
+    static int FocusPixels(const MemoryCanvas& screen, const CRect& tab)
+    {
+        return screen.Count(White, CRect(tab.left + 2, tab.top + 2, tab.right - 2, tab.top + 3)) +
+               screen.Count(White, CRect(tab.left + 2, tab.top + 2, tab.left + 3, tab.bottom - 2));
+    }
+
     void ExpectOther(const MemoryCanvas& screen, const CRect& tab)
     {
         EXPECT_EQ(screen.Pixel(tab.left + 1, tab.bottom - 1), Grey);
@@ -126,6 +145,28 @@ TEST_F(OwnerPaintedTab, TheNextPaintFollowsTheSelection)
     ExpectSelected(*screen, TabRect(2));
     ExpectOther(*screen, TabRect(1));
     ExpectOther(*screen, TabRect(0));
+}
+
+TEST_F(OwnerPaintedTab, TheFocusShowsOnTheSelectedTabWhileCuesAreShown)
+{
+    HWND tab = m_window.m_tab.m_hWnd;
+    ::SetFocus(tab);
+    ::SendMessageA(tab, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    Select(1);
+    auto screen = Screen();
+    EXPECT_GT(FocusPixels(*screen, TabRect(1)), 0);
+    ExpectSelected(*screen, TabRect(1));
+    ExpectOther(*screen, TabRect(0));
+
+    s_tabProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(tab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HidingFocusCues)));
+    Select(1);
+    ::SetWindowLongPtrA(tab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_tabProc));
+    EXPECT_EQ(FocusPixels(*Screen(), TabRect(1)), 0) << "cues hidden";
+
+    ::SetFocus(::GetDlgItem(m_window.m_hWnd, IDC_CLOSE));
+    Select(1);
+    EXPECT_EQ(FocusPixels(*Screen(), TabRect(1)), 0) << "focus elsewhere";
 }
 
 TEST_F(OwnerPaintedTab, WithoutASelectionEveryTabIsGrey)
