@@ -24,19 +24,34 @@ wine_prefix_ready() {
             touch "$WINEPREFIX/.talvex-fonts"
         fi
         wine_caption_symbols
-        if [ -n "${TALVEX_WINE_DPI:-}" ] && [ ! -f "$WINEPREFIX/.talvex-dpi-$TALVEX_WINE_DPI" ]; then
-            wine_set_dpi "$TALVEX_WINE_DPI"
-            touch "$WINEPREFIX/.talvex-dpi-$TALVEX_WINE_DPI"
-        fi
+        wine_set_dpi "${TALVEX_WINE_DPI:-96}"
     ) 9>"$WINEPREFIX.lock"
 }
 
-# The screen's logical DPI, as a user's display scaling sets it (120 = 125 %).
+# The screen's logical DPI, as a user's display scaling sets it (120 = 125 %):
+# 96 unless TALVEX_WINE_DPI asks for another, so that a prefix set to 120 by
+# one run is back at 96 for the next. Written only when it differs from the
+# DPI the marker says the prefix has (a new prefix has 96): writing costs a
+# wait for the server to end. Markers of the form .talvex-dpi-120 are from
+# before the marker held the DPI; with them the DPI is not known.
 wine_set_dpi() {
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || true
-    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-        /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || true
+    marker="$WINEPREFIX/.talvex-dpi"
+    have=96
+    for old in "$WINEPREFIX"/.talvex-dpi-*; do
+        [ -e "$old" ] && have=unknown
+    done
+    if [ -f "$marker" ]; then
+        read -r have <"$marker" || have=unknown
+    fi
+    [ "$have" = "$1" ] && return 0
+    written=""
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 &&
+        wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+            /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 && written=yes
     wineserver -w
+    rm -f "$marker" "$WINEPREFIX"/.talvex-dpi-*
+    # A failed write is tried again by the next run.
+    [ -z "$written" ] || echo "$1" >"$marker"
 }
 
 # The faces a Japanese Windows has, served by the IPA fonts (fonts-ipafont).
