@@ -9,6 +9,13 @@ inline void BringToForeground(HWND window)
     DWORD timeout = 0;
     SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
     SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, 0);
+    // A window given the focus while hidden, or while another program had
+    // the foreground, is its thread's active window with its caption drawn
+    // inactive. Wine brings such a window to the foreground without any
+    // activation: the caption stays grey and the display's input focus
+    // stays where it was. Deactivated first, it is activated for real.
+    if (GetActiveWindow() == window)
+        SetActiveWindow(nullptr);
     SetForegroundWindow(window);
     SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<PVOID>(static_cast<UINT_PTR>(timeout)), 0);
 }

@@ -1,7 +1,8 @@
 // The tray icon: its notification data, the image that tells whether a
 // monitor is present, adding it while the shell times out, the failure
 // message, re-adding it for a new taskbar (or ending when it cannot be),
-// and the icon's mouse messages.
+// the icon's mouse messages, and the settings window they open coming up
+// active.
 #include "HotKeyProbe.h"
 #include "Scenarios.h"
 #include "ShellIds.h"
@@ -11,12 +12,75 @@
 
 #include <commctrl.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 using namespace ShellIds;
 
 const char* const TrayFailedText =
     "Failed to register the program icon to the taskbar notification area.\nTalvex will be terminated.";
+
+// A window of another thread, as the taskbar's is for the program: it takes
+// the foreground the way a click on the tray icon gives it to the taskbar.
+class OtherForeground
+{
+public:
+    OtherForeground()
+        : m_thread([this] {
+              const HWND window = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40,
+                                                  nullptr, nullptr, nullptr, nullptr);
+              m_window = window;
+              MSG msg{};
+              while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+                  if (msg.message == WM_APP)
+                      SetForegroundWindow(window);
+                  DispatchMessageA(&msg);
+              }
+              DestroyWindow(window);
+          })
+    {
+        while (!m_window)
+            std::this_thread::yield();
+    }
+    ~OtherForeground()
+    {
+        PostThreadMessageA(GetWindowThreadProcessId(m_window, nullptr), WM_QUIT, 0, 0);
+        m_thread.join();
+    }
+    void Take() const { PostThreadMessageA(GetWindowThreadProcessId(m_window, nullptr), WM_APP, 0, 0); }
+    HWND Window() const { return m_window; }
+
+private:
+    std::atomic<HWND> m_window{nullptr};
+    std::thread m_thread;
+};
+
+// The last WM_NCACTIVATE a window of this thread was sent: whether its
+// caption is drawn active (under Wine, WS_ACTIVECAPTION only follows the
+// active window).
+class CaptionWatch
+{
+public:
+    CaptionWatch() { s_hook = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId()); }
+    ~CaptionWatch() { UnhookWindowsHookEx(s_hook); }
+    static bool DrawnActive(HWND window) { return s_window == window && s_active; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* message = reinterpret_cast<CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && message->message == WM_NCACTIVATE) {
+            s_window = message->hwnd;
+            s_active = message->wParam != 0;
+        }
+        return CallNextHookEx(s_hook, code, wParam, lParam);
+    }
+    static inline HHOOK s_hook = nullptr;
+    static inline HWND s_window = nullptr;
+    static inline bool s_active = false;
+};
 
 class TrayTest : public ShellTest
 {
@@ -49,6 +113,24 @@ protected:
         for (const TrayCall& call : calls)
             messages.push_back(call.message);
         return messages;
+    }
+    // The user double-clicks the icon while the taskbar has the foreground:
+    // the settings window is the active, foreground window, its caption
+    // drawn active and the focus on the tabs.
+    void OpenFromTheTaskbar(CVantorDlg* dlg, const OtherForeground& taskbar, const char* when)
+    {
+        taskbar.Take();
+        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == taskbar.Window(); })) << when;
+        Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
+        Pump();
+        WINDOWINFO info{};
+        info.cbSize = sizeof info;
+        GetWindowInfo(dlg->m_hWnd, &info);
+        EXPECT_TRUE(info.dwWindowStatus & WS_ACTIVECAPTION) << when;
+        EXPECT_TRUE(CaptionWatch::DrawnActive(dlg->m_hWnd)) << when;
+        EXPECT_EQ(GetActiveWindow(), dlg->m_hWnd) << when;
+        EXPECT_EQ(GetForegroundWindow(), dlg->m_hWnd) << when;
+        EXPECT_EQ(GetFocus(), dlg->m_tab.m_hWnd) << when;
     }
     void LoadUnplugged() { LoadScenario(Scenarios::With("monitor 1 wide A0000001\nunplug 1\n").c_str()); }
     void LoadOne() { LoadScenario(Scenarios::With("monitor 1 wide A0000001\n").c_str()); }
@@ -143,6 +225,23 @@ TEST_F(TrayTest, ADoubleClickOpensTheSettingsWindowOnlyWithAMonitor)
     EXPECT_EQ(dlg->m_nCurTab, 0);
     EXPECT_TRUE(IsWindowVisible(dlg->m_pageHotKey.m_hWnd));
     EXPECT_FALSE(IsWindowVisible(dlg->m_pageAutoColor.m_hWnd));
+}
+
+TEST_F(TrayTest, TheSettingsWindowOpensActiveEveryTime)
+{
+    LoadOne();
+    CaptionWatch caption;
+    OtherForeground taskbar;
+    CVantorDlg* dlg = StartOk();
+    OpenFromTheTaskbar(dlg, taskbar, "first opening");
+    SendMessageA(dlg->m_hWnd, WM_COMMAND, MAKEWPARAM(IdClose, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dlg->m_hWnd, IdClose)));
+    ASSERT_FALSE(IsWindowVisible(dlg->m_hWnd));
+    OpenFromTheTaskbar(dlg, taskbar, "after \"&Close\"");
+
+    dlg->m_bSetChanged = TRUE;   // the timer hides it after a change of the monitor set
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(dlg->m_hWnd); }));
+    OpenFromTheTaskbar(dlg, taskbar, "after the automatic hide");
 }
 
 TEST_F(TrayTest, TheRightButtonMenuWithAMonitor)
