@@ -5,15 +5,15 @@
 namespace {
 
 const UINT TickMs = 100;
-const int StepTickLimit = 150;   // 15 s: a window that never came
+const int StepTickLimit = 150;   // 15 s: a window that never came or never became active
 
 ScreenScript* g_script = nullptr;
 
 }  // namespace
 
-void ScreenScript::Add(std::string what, Step step)
+void ScreenScript::Add(std::string what, Step step, State state)
 {
-    m_steps.push_back({std::move(what), std::move(step)});
+    m_steps.push_back({std::move(what), std::move(step), std::move(state)});
 }
 
 void ScreenScript::Start(std::function<void()> finish)
@@ -38,7 +38,8 @@ void ScreenScript::Tick()
     const Entry& entry = m_steps[m_next];
     const bool done = entry.step();
     if (!done && ++m_ticks >= StepTickLimit) {
-        std::fprintf(stderr, "screenshots: gave up on: %s\n", entry.what.c_str());
+        const std::string why = entry.state ? " (" + entry.state() + ")" : "";
+        std::fprintf(stderr, "screenshots: gave up on: %s%s\n", entry.what.c_str(), why.c_str());
         ++m_failures;
         m_next = m_steps.size();
     } else if (done) {

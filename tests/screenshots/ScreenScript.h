@@ -15,8 +15,10 @@ public:
     // A step answers true when it is done; it is asked again at the next
     // tick until then, at most for its time limit.
     using Step = std::function<bool()>;
+    // Says why a step that ran out of time was not done.
+    using State = std::function<std::string()>;
 
-    void Add(std::string what, Step step);
+    void Add(std::string what, Step step, State state = {});
     // Starts the timer; when the steps have run (or one ran out of time) the
     // program is asked to end with `finish`.
     void Start(std::function<void()> finish);
@@ -29,6 +31,7 @@ private:
     struct Entry {
         std::string what;
         Step step;
+        State state;
     };
     std::vector<Entry> m_steps;
     size_t m_next = 0;

@@ -15,19 +15,20 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
 
 namespace {
 
 using Finder = std::function<HWND()>;
 
-const int SettleTicks = 3;   // a new window gets this many ticks to lay out and paint
-
 std::string g_folder;
 ScreenScript g_script;
 HWND g_target = nullptr;   // the window the last wait found
-int g_shownTicks = 0;
 int g_failures = 0;
+// What the last WM_NCACTIVATE told each window of this thread: its caption
+// is drawn that way.
+std::map<HWND, bool> g_captionActive;
 
 CVantorDlg* Main()
 {
@@ -94,19 +95,46 @@ void Do(const std::string& what, std::function<void()> action)
     });
 }
 
-// Waits until the window is shown and has had time to paint; it becomes the target.
+LRESULT CALLBACK NoteCaption(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_NCACTIVATE)
+        g_captionActive[message->hwnd] = message->wParam != 0;
+    else if (code == HC_ACTION && message->message == WM_NCDESTROY)
+        g_captionActive.erase(message->hwnd);   // its handle may come back for another window
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Empty when the window is the active, foreground window with its caption
+// drawn active; otherwise what it lacks.
+std::string MissingActivation(HWND window)
+{
+    if (!::IsWindowVisible(window))
+        return "not shown";
+    if (::GetActiveWindow() != window)
+        return "not the active window";
+    WINDOWINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetWindowInfo(window, &info) || !(info.dwWindowStatus & WS_ACTIVECAPTION))
+        return "no active caption";
+    // Wine reports the status above for the active window, whatever its
+    // caption was last told.
+    const auto caption = g_captionActive.find(window);
+    if (caption == g_captionActive.end() || !caption->second)
+        return "caption drawn inactive";
+    if (::GetForegroundWindow() != window)
+        return "not the foreground window";
+    return "";
+}
+
+// Waits until the window is shown; it becomes the target.
 void WaitFor(const std::string& what, Finder find)
 {
     g_script.Add("wait for " + what, [find] {
         const HWND window = find();
-        if (!window || !::IsWindowVisible(window)) {
-            g_shownTicks = 0;
+        if (!window || !::IsWindowVisible(window))
             return false;
-        }
         g_target = window;
-        if (++g_shownTicks < SettleTicks)
-            return false;
-        g_shownTicks = 0;
         return true;
     });
 }
@@ -119,14 +147,11 @@ void WaitGone(const std::string& what, Finder find)
     });
 }
 
-void Settle()
+// Saves the target; a window that takes the activation (every one but a
+// menu) only once it has it, so that its caption shows it.
+void Capture(const std::string& name, bool active = true)
 {
-    g_script.Add("settle", [] { return ++g_shownTicks >= SettleTicks ? (g_shownTicks = 0, true) : false; });
-}
-
-void Capture(const std::string& name)
-{
-    Do("capture " + name, [name] {
+    const auto capture = [name] {
         const std::string path = g_folder + "\\" + name + ".bmp";
         if (SaveWindowBitmap(g_target, path)) {
             RECT shown{};
@@ -139,7 +164,29 @@ void Capture(const std::string& name)
             ++g_failures;
         }
         std::fflush(stdout);
-    });
+    };
+    g_script.Add(
+        "capture " + name + (active ? " once active" : ""),
+        [capture, active] {
+            if (active && !MissingActivation(g_target).empty())
+                return false;
+            capture();
+            return true;
+        },
+        [] { return MissingActivation(g_target); });
+}
+
+// The user's mouse press brings the window it lands in to the front, as
+// the posted commands below do not. Without a window manager Wine hands the
+// foreground to the desktop soon after a window that has the display's
+// focus is hidden and shown again (the colour dialogs do that to the
+// settings window, the wizard to itself); the user's next press takes it
+// back.
+void PressOn(HWND control)
+{
+    const HWND window = ::GetAncestor(control, GA_ROOT);
+    if (window && ::GetForegroundWindow() != window)
+        ::SetForegroundWindow(window);
 }
 
 // A click on a control of the target, posted: what it opens runs its own loop.
@@ -147,6 +194,7 @@ void Click(const std::string& what, int id)
 {
     Do("click " + what, [id] {
         const HWND control = ::GetDlgItem(g_target, id);
+        PressOn(control);
         ::PostMessageA(g_target, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
     });
 }
@@ -156,6 +204,7 @@ void ClickOnPage(const std::string& what, Finder page, int id)
     Do("click " + what, [page, id] {
         const HWND pageWindow = page();
         const HWND control = ::GetDlgItem(pageWindow, id);
+        PressOn(control);
         ::PostMessageA(pageWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
     });
 }
@@ -193,7 +242,7 @@ void TrayAndMonitorList()
     g_script.Add("the program's start", [] { return MainHandle() != nullptr; });
     ToMain("open the tray menu", UM_TRAYICON, 0, WM_RBUTTONUP);
     WaitFor("tray menu", OwnWindow("#32768"));
-    Capture("tray-menu");
+    Capture("tray-menu", false);
     Do("close the tray menu", [] { ::EndMenu(); });
     WaitGone("tray menu", OwnWindow("#32768"));
 
@@ -202,10 +251,10 @@ void TrayAndMonitorList()
     WaitFor("monitor connection list", list);
     Capture("monitor-list");
     Click("Manual setting", IDOK);
-    Settle();
+    // The user takes the wizard by its caption to move it to a screen.
+    Do("press on the wizard", [] { PressOn(g_target); });
     Capture("monitor-wizard-start");
     Click("Next", IDOK);
-    Settle();
     Capture("monitor-wizard-step");
     Click("Cancel", IDCANCEL);
     WaitGone("monitor connection list", list);
@@ -220,6 +269,7 @@ void HotKeyPageWindows()
     // F12 typed into the first hot-key field.
     Do("type F12", [] {
         const HWND field = ::GetDlgItem(HotKeyPage(), IDC_HOTKEY_FIRST);
+        PressOn(field);
         ::SetFocus(field);
         ::PostMessageA(field, WM_KEYDOWN, VK_F12, 1);
         ::PostMessageA(field, WM_KEYUP, VK_F12, 0xC0000001);
@@ -228,7 +278,9 @@ void HotKeyPageWindows()
 
     // Ticking "Apply to the same models" asks first; the answer No leaves it as it was.
     Do("tick Apply to the same models", [] {
-        ::PostMessageA(::GetDlgItem(HotKeyPage(), IDC_CHECK_SAME_MODELS_HOTKEY), BM_CLICK, 0, 0);
+        const HWND box = ::GetDlgItem(HotKeyPage(), IDC_CHECK_SAME_MODELS_HOTKEY);
+        PressOn(box);
+        ::PostMessageA(box, BM_CLICK, 0, 0);
     });
     CaptureModal("message-box", OwnWindow("#32770"), IDNO);
 }
@@ -267,6 +319,7 @@ int main(int argc, char** argv)
         return 2;
     }
     g_folder = argv[1];
+    ::SetWindowsHookExA(WH_CALLWNDPROC, NoteCaption, nullptr, ::GetCurrentThreadId());
     TrayAndMonitorList();
     HotKeyPageWindows();
     ColourPageWindows();
