@@ -175,8 +175,8 @@ private:
     // Whether the opening read the monitor: until then there is nothing to
     // write back and no mode to match other monitors against.
     bool m_bSnapshotTaken;
-    // The other monitors' own values, found at opening: what Cancel gives
-    // back to them.
+    // The own values of each other monitor that was in the dialog's mode at
+    // opening: what Cancel gives back to it.
     SameModelColors m_sameModelColors;
     // The label pictures, loaded once: enabled and disabled.
     CBitmap m_labelBitmaps[LabelCount][2];
