@@ -7,6 +7,7 @@
 # Usage: tools/fuzz.sh [seconds] [target...]
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/tools/jobs.sh"
 out="${TALVEX_FUZZ_DIR:-$top/build/fuzz}"
 
 # Allocation-heavy targets spend most of their time in the sanitizer's
@@ -39,7 +40,7 @@ seconds="${1:-60}"
 "$top/tools/setup-deps.sh"
 mkdir -p "$out"
 if ! { CC=clang CXX=clang++ cmake -S "$top" -B "$out" -DTALVEX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo &&
-       cmake --build "$out" -j"$(nproc)" --target fuzz_all; } >"$out/build.log" 2>&1; then
+       cmake --build "$out" -j"$talvex_jobs" --target fuzz_all; } >"$out/build.log" 2>&1; then
     tail -n 60 "$out/build.log"
     exit 1
 fi

@@ -5,6 +5,7 @@
 #   tools/run.sh --stop     end a running Talvex and its virtual display
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/tools/jobs.sh"
 BUILD_DIR="${TALVEX_BUILD_DIR:-$top/build}"
 . "$top/tools/wine-env.sh"
 . "$top/tools/virtual-display.sh"
@@ -22,7 +23,7 @@ if [ "$1" = "--stop" ]; then stop; exit 0; fi
 
 "$top/tools/setup-deps.sh"
 cmake -S "$top" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)" --target talvex talvexsim
+cmake --build "$BUILD_DIR" -j"$talvex_jobs" --target talvex talvexsim
 
 if [ -z "$DISPLAY" ]; then
     start_virtual_display 20 80 || { echo "no virtual display could be started" >&2; exit 1; }

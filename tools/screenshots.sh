@@ -4,6 +4,7 @@
 # The pictures go to build/screenshots/<language>/.
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/tools/jobs.sh"
 language="${1:-en}"
 case "$language" in
     en) locale=C.UTF-8 ;;
@@ -19,7 +20,7 @@ export TALVEX_WINEPREFIX="$BUILD_DIR/wineprefix-screenshots"
 
 "$top/tools/setup-deps.sh"
 cmake -S "$top" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)" --target talvex_screenshots >/dev/null
+cmake --build "$BUILD_DIR" -j"$talvex_jobs" --target talvex_screenshots >/dev/null
 
 # A virtual display of a fixed size, whatever display the caller has.
 xvfb_pid=""

@@ -3,10 +3,11 @@
 # Usage: tools/test.sh [ctest arguments...]
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
+. "$top/tools/jobs.sh"
 "$top/tools/setup-deps.sh"
 BUILD_DIR="${TALVEX_BUILD_DIR:-$top/build}"
 cmake -S "$top" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)"
+cmake --build "$BUILD_DIR" -j"$talvex_jobs"
 
 . "$top/tools/wine-env.sh"
 . "$top/tools/virtual-display.sh"
@@ -26,4 +27,4 @@ wine_set_managed N    # stays up for the run: each Wine start is then quick
 # Wine's helper processes start here, not inside a test whose pipes they would hold.
 wine "$BUILD_DIR/bin/wine_warmup.exe" </dev/null >/dev/null 2>&1 || true
 cd "$BUILD_DIR"
-ctest --output-on-failure -j"$(nproc)" "$@"
+ctest --output-on-failure -j"$talvex_jobs" "$@"
