@@ -69,24 +69,25 @@ bool WriteDataFile(LPCSTR path, const ColorDataRecord& record)
     return true;
 }
 
-// Reads up to one record; a shorter file leaves the rest of it zero. The
-// file is only read, so a read-only file imports as well.
-bool ReadDataFile(LPCSTR path, ColorDataRecord& record)
+enum class FileRead { Failed, Record, NoRecord };
+
+// Reads one byte beyond a record, so that a longer file shows. The file is
+// only read, so a read-only file imports as well.
+FileRead ReadDataFile(LPCSTR path, ColorDataRecord& record)
 {
-    BYTE bytes[ColorDataRecord::Size] = {};
+    BYTE bytes[ColorDataRecord::Size + 1] = {};
     UINT length = 0;
     CFile file;
     if (!OpenFile(file, path, CFile::modeRead | CFile::shareDenyWrite))
-        return false;
+        return FileRead::Failed;
     try {
-        length = file.Read(bytes, ColorDataRecord::Size);
+        length = file.Read(bytes, sizeof bytes);
     } catch (const CFileException& failed) {
         ShowFileError(failed);
-        return false;
+        return FileRead::Failed;
     }
     file.Abort();
-    record.FromBytes(bytes, length);
-    return true;
+    return record.FromBytes(bytes, length) ? FileRead::Record : FileRead::NoRecord;
 }
 
 void FocusCloseButton(CWnd* mainWindow)
@@ -167,11 +168,16 @@ void CDlgColor::OnBnClickedImport()
     if (!ChooseFile(*this, TRUE, ImportDialogFlags, path) || m_bPageVisible != TRUE)
         return;
     CMonitorStatus* current = theApp.m_StatusAll.GetCurrent();
-    ColorDataRecord record;
-    if (!current || !ReadDataFile(path, record))
+    if (!current)
         return;
-    // Values of a user mode go into a user mode only.
-    if (record.CheckFor(current->m_strModelCode, current->m_Caps.dwModeFeatures) != ColorDataRecord::Check::Accepted ||
+    ColorDataRecord record;
+    const FileRead read = ReadDataFile(path, record);
+    if (read == FileRead::Failed)
+        return;
+    // Nothing is written unless the whole file fits; values of a user mode
+    // go into a user mode only.
+    if (read != FileRead::Record ||
+        record.CheckFor(current->m_strModelCode, current->m_Caps.dwModeFeatures) != ColorDataRecord::Check::Accepted ||
         !IsUserMode(selected)) {
         AfxMessageBox(IDS_IMPORT_REFUSED, MB_ICONEXCLAMATION);
         return;

@@ -111,11 +111,12 @@ void ColorDataRecord::ToBytes(BYTE (&bytes)[Size]) const
     std::memcpy(bytes, static_cast<const void*>(this), Size);
 }
 
-void ColorDataRecord::FromBytes(const BYTE* bytes, UINT length)
+bool ColorDataRecord::FromBytes(const BYTE* bytes, UINT length)
 {
     Clear();
     if (bytes)
         std::memcpy(static_cast<void*>(this), bytes, std::min(length, Size));
+    return bytes && length == Size;
 }
 
 bool ColorDataRecord::ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode,

@@ -139,9 +139,10 @@ TEST(ColorDataRecordLayout, TextsStayInsideTheirFieldsAndShortFilesReadAsZero)
 
     BYTE bytes[ColorDataRecord::Size];
     Valid().ToBytes(bytes);
-    record.FromBytes(bytes, 48);   // up to the mask
+    EXPECT_FALSE(record.FromBytes(bytes, 48)) << "only a whole record is one";
     EXPECT_EQ(record.nMode, 22);
     EXPECT_EQ(record.dwFeatureMask, 0u);
+    EXPECT_FALSE(record.FromBytes(bytes, 205));
     record.FromBytes(nullptr, 204);
     EXPECT_EQ(record.Header(), "");
 }

@@ -10,6 +10,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -128,12 +129,13 @@ protected:
         std::ifstream file(m_path, std::ios::binary);
         return std::vector<BYTE>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
+    // The record's bytes cut to length, or followed by zeros up to it.
     void WriteFile(const ColorDataRecord& record, UINT length = ColorDataRecord::Size)
     {
-        BYTE bytes[ColorDataRecord::Size];
-        record.ToBytes(bytes);
+        std::vector<BYTE> bytes(std::max(length, ColorDataRecord::Size));
+        record.ToBytes(*reinterpret_cast<BYTE(*)[ColorDataRecord::Size]>(bytes.data()));
         std::ofstream file(m_path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes), length);
+        file.write(reinterpret_cast<const char*>(bytes.data()), length);
     }
     // A file of monitor 1's model with brightness 80 of 100 and, beside
     // temperature 15, a red gain of 100 of 200.
@@ -234,28 +236,33 @@ TEST_F(ExportTest, RefusedOutsideTheUserModes)
 TEST_F(ImportTest, FilesThatDoNotFitAreRefusedWithoutWrites)
 {
     Start(FileScenario);
+    ClickSameModels();
     std::vector<ColorDataRecord> refused(3, Valid());
     refused[0].SetHeader("talvex V1.0x");
     refused[1].SetModel("PANELA02");
     refused[2].dwFeatureMask = 0x4E;
-    for (size_t i = 0; i <= refused.size(); ++i) {
+    // Cut off inside the model code, after the red gain, and one byte long.
+    const UINT lengths[] = {40, 100, ColorDataRecord::Size + 1};
+    for (size_t i = 0; i < refused.size() + std::size(lengths); ++i) {
         if (i < refused.size())
             WriteFile(refused[i]);
         else
-            WriteFile(Valid(), 40);   // cut off inside the model code
+            WriteFile(Valid(), lengths[i - refused.size()]);
         m_messages.clear();
         Import();
         ASSERT_EQ(m_messages.size(), 1u) << "file " << i;
         EXPECT_EQ(m_messages[0].first, Text(IDS_IMPORT_REFUSED)) << "file " << i;
         EXPECT_EQ(m_messages[0].second, static_cast<UINT>(MB_ICONEXCLAMATION));
     }
+    EXPECT_TRUE(Trace({"KvSetFeature"}).empty()) << "no monitor of the model code";
     // A fitting file, but no user mode selected: nothing goes in either.
     WriteFile(Valid());
     PickMode(40);
+    Sim("trace clear");
     m_messages.clear();
     Import();
     EXPECT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(Trace({"KvSetFeature"}).size(), 1u) << "only the page's own mode change";
+    EXPECT_TRUE(Trace({"KvSetFeature"}).empty());
     EXPECT_EQ(m_dialogs.back().flags, 0x881804u);
     EXPECT_TRUE(m_dialogs.back().open);
 }
