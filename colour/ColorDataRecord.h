@@ -71,8 +71,11 @@ struct ColorDataRecord {
     void ToBytes(BYTE (&bytes)[Size]) const;
     bool FromBytes(const BYTE* bytes, UINT length);
 
-    // Fills the record from the monitor the channel points at; false, with
-    // no value read, when its colour mode cannot be read or is no user mode.
+    // Fills the record from the monitor the channel points at; false when
+    // the file would never import or would not hold what the monitor has:
+    // a model code that does not fit, a colour mode that cannot be read or
+    // is no user mode, no value read, or a monitor that stopped answering
+    // or left the mode during the reads.
     bool ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode, const DWORD (&modeFeatures)[ColorModeCount]);
     // Whether the record may be imported onto a monitor of this model code
     // and these feature masks.
