@@ -11,6 +11,8 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr DWORD ExportDialogFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
@@ -49,44 +51,62 @@ bool ChooseFile(CDlgColor& page, BOOL open, DWORD flags, CString& path)
     return true;
 }
 
-// A file that cannot be written leaves nothing behind that looks like data.
+// The path of the folder that holds the file, with its separator.
+CString FolderOf(LPCSTR path)
+{
+    const CString text(path);
+    return text.Left(std::max(text.ReverseFind('\\'), text.ReverseFind('/')) + 1);
+}
+
+// The record goes to a new file beside the chosen one, which it replaces
+// only once written whole: a failed export leaves no file behind, and a
+// file it was to overwrite as it was. A read-only file is not replaced, as
+// it would not be overwritten.
 bool WriteDataFile(LPCSTR path, const ColorDataRecord& record)
 {
     BYTE bytes[ColorDataRecord::Size] = {};
     record.ToBytes(bytes);
-    CFile file;
-    if (!OpenFile(file, path, CFile::modeCreate | CFile::modeWrite))
-        return false;
+    char temporary[MAX_PATH] = {};
     try {
+        const DWORD attributes = ::GetFileAttributesA(path);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            CFileException::ThrowOsError(ERROR_ACCESS_DENIED, path);
+        if (!::GetTempFileNameA(FolderOf(path), "tvx", 0, temporary))
+            CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), path);
+        CFile file(temporary, CFile::modeCreate | CFile::modeWrite);
         file.Write(bytes, ColorDataRecord::Size);
+        file.Flush();
         file.Close();
+        if (!::MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), path);
     } catch (const CFileException& failed) {
-        file.Abort();
-        ::DeleteFileA(path);
+        if (temporary[0])
+            ::DeleteFileA(temporary);
         ShowFileError(failed);
         return false;
     }
     return true;
 }
 
-// Reads up to one record; a shorter file leaves the rest of it zero. The
-// file is only read, so a read-only file imports as well.
-bool ReadDataFile(LPCSTR path, ColorDataRecord& record)
+enum class FileRead { Failed, Record, NoRecord };
+
+// Reads one byte beyond a record, so that a longer file shows. The file is
+// only read, so a read-only file imports as well.
+FileRead ReadDataFile(LPCSTR path, ColorDataRecord& record)
 {
-    BYTE bytes[ColorDataRecord::Size] = {};
+    BYTE bytes[ColorDataRecord::Size + 1] = {};
     UINT length = 0;
     CFile file;
     if (!OpenFile(file, path, CFile::modeRead | CFile::shareDenyWrite))
-        return false;
+        return FileRead::Failed;
     try {
-        length = file.Read(bytes, ColorDataRecord::Size);
+        length = file.Read(bytes, sizeof bytes);
     } catch (const CFileException& failed) {
         ShowFileError(failed);
-        return false;
+        return FileRead::Failed;
     }
     file.Abort();
-    record.FromBytes(bytes, length);
-    return true;
+    return record.FromBytes(bytes, length) ? FileRead::Record : FileRead::NoRecord;
 }
 
 void FocusCloseButton(CWnd* mainWindow)
@@ -151,7 +171,8 @@ void CDlgColor::OnBnClickedExport()
 
     CWaitCursor wait;
     ColorDataRecord record;
-    // The monitor may have left the user mode since the list showed it.
+    // The monitor may have left the user mode since the list showed it, or
+    // stop answering while it is read.
     if (!record.ReadFromMonitor(*this, current->m_strModelCode, current->m_Caps.dwModeFeatures)) {
         AfxMessageBox(IDS_EXPORT_REFUSED, MB_ICONEXCLAMATION);
         return;
@@ -167,11 +188,16 @@ void CDlgColor::OnBnClickedImport()
     if (!ChooseFile(*this, TRUE, ImportDialogFlags, path) || m_bPageVisible != TRUE)
         return;
     CMonitorStatus* current = theApp.m_StatusAll.GetCurrent();
-    ColorDataRecord record;
-    if (!current || !ReadDataFile(path, record))
+    if (!current)
         return;
-    // Values of a user mode go into a user mode only.
-    if (record.CheckFor(current->m_strModelCode, current->m_Caps.dwModeFeatures) != ColorDataRecord::Check::Accepted ||
+    ColorDataRecord record;
+    const FileRead read = ReadDataFile(path, record);
+    if (read == FileRead::Failed)
+        return;
+    // Nothing is written unless the whole file fits; values of a user mode
+    // go into a user mode only.
+    if (read != FileRead::Record ||
+        record.CheckFor(current->m_strModelCode, current->m_Caps.dwModeFeatures) != ColorDataRecord::Check::Accepted ||
         !IsUserMode(selected)) {
         AfxMessageBox(IDS_IMPORT_REFUSED, MB_ICONEXCLAMATION);
         return;

@@ -43,6 +43,21 @@ bool WithinMaximum(short value, WORD maximum)
     return value >= 0 && static_cast<int>(value) <= static_cast<int>(maximum);
 }
 
+bool ReadsUserMode(CHIDMonitor& channel, short* mode)
+{
+    BYTE bytes[FeatureValueSize] = {};
+    const bool read = channel.GetFeature(bytes, FeatureValueSize, FEATURE_COLOR_MODE);
+    *mode = static_cast<short>(Word(bytes));
+    return read && IsUserMode(*mode);
+}
+
+// The values read belong to one mode of a monitor that still answers.
+bool StillInMode(CHIDMonitor& channel, short mode)
+{
+    short now = 0;
+    return ReadsUserMode(channel, &now) && now == mode;
+}
+
 CString ProductOf(LPCSTR key)
 {
     CString text(key);
@@ -111,41 +126,51 @@ void ColorDataRecord::ToBytes(BYTE (&bytes)[Size]) const
     std::memcpy(bytes, static_cast<const void*>(this), Size);
 }
 
-void ColorDataRecord::FromBytes(const BYTE* bytes, UINT length)
+bool ColorDataRecord::FromBytes(const BYTE* bytes, UINT length)
 {
     Clear();
     if (bytes)
         std::memcpy(static_cast<void*>(this), bytes, std::min(length, Size));
+    return bytes && length == Size;
 }
 
 bool ColorDataRecord::ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode,
                                       const DWORD (&modeFeatures)[ColorModeCount])
 {
     Clear();
+    // An unread model code, or one cut to fit, matches no monitor at import.
+    const CString model(modelCode);
+    if (model.IsEmpty() || model.GetLength() >= ModelSize)
+        return false;
     CString header(RegKeyRoot);
     SetHeader(header.Mid(header.ReverseFind('\\') + 1));
     SetModel(modelCode);
 
     // The monitor's own mode decides, not the one the page last showed: the
     // values of any other mode would not import anywhere.
-    BYTE bytes[FeatureValueSize] = {};
-    const bool modeRead = channel.GetFeature(bytes, FeatureValueSize, FEATURE_COLOR_MODE);
-    nMode = static_cast<short>(Word(bytes));
-    if (!modeRead || !IsUserMode(nMode))
+    if (!ReadsUserMode(channel, &nMode))
         return false;
     dwFeatureMask = ModeFeatureMask(modeFeatures, nMode);
 
+    bool anyRead = false;
     for (int i = 0; i < SlotCount; ++i) {
         if (!(dwFeatureMask & Slots[i].dwMaskBit))
             continue;
+        BYTE bytes[FeatureValueSize] = {};
         WORD maximum = 0;
-        if (!channel.GetFeature(bytes, FeatureValueSize, Slots[i].feature, &maximum))
+        if (!channel.GetFeature(bytes, FeatureValueSize, Slots[i].feature, &maximum)) {
+            // A feature the monitor does not give stays absent; a monitor
+            // that went away would leave the rest of the file empty.
+            if (!StillInMode(channel, nMode))
+                return false;
             continue;
+        }
+        anyRead = true;
         slots[i].bPresent = 1;
         slots[i].nValue = static_cast<short>(Slots[i].apply == Apply::FirstByte ? bytes[0] : Word(bytes));
         slots[i].nMax = static_cast<short>(maximum);
     }
-    return true;
+    return anyRead && StillInMode(channel, nMode);
 }
 
 ColorDataRecord::Check ColorDataRecord::CheckFor(const CString& modelCode,

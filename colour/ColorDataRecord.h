@@ -64,13 +64,18 @@ struct ColorDataRecord {
     void SetHeader(LPCSTR text);
     void SetModel(LPCSTR text);
 
-    // The record as the file holds it, and back; a short file leaves the
-    // rest of the record zero.
+    // The record as the file holds it, and back. Only exactly one record's
+    // bytes make a record: every file this product and its sibling write is
+    // one, so a shorter file has lost values and a longer one is something
+    // else; false then, with the record cut or the rest of it zero.
     void ToBytes(BYTE (&bytes)[Size]) const;
-    void FromBytes(const BYTE* bytes, UINT length);
+    bool FromBytes(const BYTE* bytes, UINT length);
 
-    // Fills the record from the monitor the channel points at; false, with
-    // no value read, when its colour mode cannot be read or is no user mode.
+    // Fills the record from the monitor the channel points at; false when
+    // the file would never import or would not hold what the monitor has:
+    // a model code that does not fit, a colour mode that cannot be read or
+    // is no user mode, no value read, or a monitor that stopped answering
+    // or left the mode during the reads.
     bool ReadFromMonitor(CHIDMonitor& channel, LPCSTR modelCode, const DWORD (&modeFeatures)[ColorModeCount]);
     // Whether the record may be imported onto a monitor of this model code
     // and these feature masks.

@@ -1,9 +1,12 @@
 // A colour-data file as import reads it, checked against a monitor and
 // applied to one whose replies come from the input too: values, maxima and
-// failures of any kind. The record round-trips, an accepted record meets
-// every check, and the apply writes only the record's features and the
-// colour mode, two bytes at a time, never a value above the maximum the
-// monitor gave for that feature, and ends with the commit.
+// failures of any kind. Only a file of exactly one record is one, the
+// record round-trips, an accepted record meets every check, and the apply
+// keeps its rules: the colour mode first and only when it differs, then
+// only present slots the target's mask of the mode allows, the gains only
+// beside temperature 0 or 15, each value as its kind gives it, never equal
+// to what the monitor answered, never above the maximum it gave, two bytes
+// at a time, and last the commit.
 #include "FuzzCheck.h"
 #include "colour/ColorDataRecord.h"
 #include "device/CHIDMonitor.h"
@@ -31,57 +34,109 @@ public:
             *maximum = 0;
         if (second)
             *second = 0;
-        m_maxima[{usagePage, usage}] = 0;
+        Read& read = m_reads[{usagePage, usage}] = {};
         if (!m_input.ConsumeBool())
             return false;
         const std::vector<BYTE> reply = m_input.ConsumeBytes<BYTE>(static_cast<size_t>(size));
         if (!reply.empty())
             std::memcpy(buffer, reply.data(), reply.size());
+        read = {true, static_cast<WORD>(size >= 2 ? buffer[0] | buffer[1] << 8 : buffer[0]), 0};
         if (maximum)
-            *maximum = m_maxima[{usagePage, usage}] = m_input.ConsumeIntegral<WORD>();
+            *maximum = read.maximum = m_input.ConsumeIntegral<WORD>();
         return true;
     }
 
     bool SetFeature(const BYTE* buffer, short size, BYTE usage, WORD usagePage) override
     {
         m_writes.push_back({{usagePage, usage}, size, static_cast<WORD>(size >= 2 ? buffer[0] | buffer[1] << 8 : 0),
-                            m_maxima[{usagePage, usage}]});
+                            m_reads[{usagePage, usage}]});
         return m_input.ConsumeBool();
     }
 
+    // A feature's last read; all 0 after a failed one or none.
+    struct Read {
+        bool ok;
+        WORD value;
+        WORD maximum;
+    };
     struct Write {
         FeatureAddress feature;
         short size;
         WORD value;
-        WORD maximum;   // of the feature's last read; 0 after a failed one or none
+        Read before;
     };
     std::vector<Write> m_writes;
 
 private:
     FuzzedDataProvider& m_input;
-    std::map<std::pair<WORD, BYTE>, WORD> m_maxima;
+    std::map<std::pair<WORD, BYTE>, Read> m_reads;
 };
 
-const ColorDataRecord::SlotRule* SlotOf(const FeatureAddress& feature)
+int SlotOf(const FeatureAddress& feature)
 {
-    for (const ColorDataRecord::SlotRule& rule : ColorDataRecord::Slots) {
-        if (rule.feature == feature)
-            return &rule;
+    for (int i = 0; i < ColorDataRecord::SlotCount; ++i) {
+        if (ColorDataRecord::Slots[i].feature == feature)
+            return i;
     }
-    return nullptr;
+    return -1;
 }
 
-// A slot's value lies within what the monitor offers; for a first-byte
-// feature only byte 0 is the value, byte 1 is the monitor's flag as read.
-void CheckWrite(const ScriptedChannel::Write& write)
+// The value a slot may take on a monitor that answered `before`.
+bool Expected(const ColorDataRecord& record, int index, const ScriptedChannel::Read& before, WORD* value)
 {
-    FUZZ_CHECK(write.size == 2);
-    if (write.feature == FEATURE_COLOR_MODE || write.feature == FEATURE_COMMIT)
-        return;
-    const ColorDataRecord::SlotRule* rule = SlotOf(write.feature);
-    FUZZ_CHECK(rule != nullptr);
-    const WORD value = rule->apply == ColorDataRecord::Apply::FirstByte ? LOBYTE(write.value) : write.value;
-    FUZZ_CHECK(value <= write.maximum);
+    using Apply = ColorDataRecord::Apply;
+    const ColorDataSlot& slot = record.slots[index];
+    switch (ColorDataRecord::Slots[index].apply) {
+    case Apply::Value:
+        *value = static_cast<WORD>(slot.nValue);
+        return true;
+    case Apply::FirstByte:
+        *value = static_cast<WORD>((before.value & 0xFF00) | LOBYTE(slot.nValue));
+        return slot.nValue >= 0 && slot.nValue <= 0xFF;
+    case Apply::ScaledWhenRead:
+        if (!before.ok)
+            return false;
+        [[fallthrough]];
+    case Apply::Scaled:
+        if (slot.nMax == 0)
+            return false;
+        *value = static_cast<WORD>(slot.nValue * static_cast<int>(before.maximum) / slot.nMax);
+        return true;
+    }
+    return false;
+}
+
+// Each write keeps the apply's rules; the commit is the last and only one.
+void CheckApply(const ColorDataRecord& record, const DWORD (&masks)[ColorModeCount],
+                const std::vector<ScriptedChannel::Write>& writes)
+{
+    FUZZ_CHECK(!writes.empty() && writes.back().feature == FEATURE_COMMIT && writes.back().value == 0);
+    const DWORD mask = ModeFeatureMask(masks, record.nMode);
+    const short temperature = record.slots[0].nValue;
+    std::vector<bool> written(ColorDataRecord::SlotCount);
+    for (size_t i = 0; i < writes.size(); ++i) {
+        const ScriptedChannel::Write& write = writes[i];
+        FUZZ_CHECK(write.size == 2);
+        if (write.feature == FEATURE_COMMIT) {
+            FUZZ_CHECK(i + 1 == writes.size());
+            continue;
+        }
+        if (write.feature == FEATURE_COLOR_MODE) {
+            FUZZ_CHECK(i == 0 && write.value == static_cast<WORD>(record.nMode) && write.before.value != write.value);
+            continue;
+        }
+        const int index = SlotOf(write.feature);
+        FUZZ_CHECK(index >= 0 && !written[index]);
+        written[index] = true;
+        const ColorDataRecord::SlotRule& rule = ColorDataRecord::Slots[index];
+        FUZZ_CHECK(record.slots[index].bPresent != 0 && (mask & rule.dwMaskBit) != 0);
+        FUZZ_CHECK(!rule.bGain || temperature == 0 || temperature == 15);
+        WORD value = 0;
+        FUZZ_CHECK(Expected(record, index, write.before, &value) && write.value == value);
+        FUZZ_CHECK(write.value != write.before.value);
+        const bool firstByte = rule.apply == ColorDataRecord::Apply::FirstByte;
+        FUZZ_CHECK((firstByte ? LOBYTE(write.value) : write.value) <= write.before.maximum);
+    }
 }
 
 void CheckRoundTrip(const std::vector<BYTE>& file, const ColorDataRecord& record)
@@ -101,7 +156,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzedDataProvider input(data, size);
     const std::vector<BYTE> file = input.ConsumeBytes<BYTE>(input.ConsumeIntegralInRange<size_t>(0, 240));
     ColorDataRecord record;
-    record.FromBytes(file.data(), static_cast<UINT>(file.size()));
+    const bool whole = record.FromBytes(file.data(), static_cast<UINT>(file.size()));
+    FUZZ_CHECK(whole == (file.size() == ColorDataRecord::Size));
     CheckRoundTrip(file, record);
 
     const CString modelCode = input.ConsumeRandomLengthString(12).c_str();
@@ -121,8 +177,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     ScriptedChannel channel(input);
     record.ApplyTo(channel, masks);
-    FUZZ_CHECK(!channel.m_writes.empty() && channel.m_writes.back().feature == FEATURE_COMMIT);
-    for (const ScriptedChannel::Write& write : channel.m_writes)
-        CheckWrite(write);
+    CheckApply(record, masks, channel.m_writes);
     return 0;
 }

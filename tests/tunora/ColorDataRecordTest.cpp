@@ -32,6 +32,8 @@ public:
         features[Key(f)] = {{LOBYTE(value), flag ? flag : HIBYTE(value)}, maximum, true};
     }
     void Unreadable(const FeatureAddress& f) { features[Key(f)].readable = false; }
+    // Reads it still answers before it stops answering (-1: it never does).
+    int answers = -1;
     WORD Value(const FeatureAddress& f) { return WORD(features[Key(f)].bytes[0] | (features[Key(f)].bytes[1] << 8)); }
 
     bool GetFeature(BYTE* buffer, short size, BYTE usage, WORD usagePage, WORD* maximum, WORD*) override
@@ -42,8 +44,9 @@ public:
         max = 0;
         reads.push_back({usagePage, usage});
         auto it = features.find({usagePage, usage});
-        if (it == features.end() || !it->second.readable)
+        if (answers == 0 || it == features.end() || !it->second.readable)
             return false;
+        answers -= answers > 0;
         std::memcpy(buffer, it->second.bytes, 2);
         max = it->second.maximum;
         return true;
@@ -139,9 +142,10 @@ TEST(ColorDataRecordLayout, TextsStayInsideTheirFieldsAndShortFilesReadAsZero)
 
     BYTE bytes[ColorDataRecord::Size];
     Valid().ToBytes(bytes);
-    record.FromBytes(bytes, 48);   // up to the mask
+    EXPECT_FALSE(record.FromBytes(bytes, 48)) << "only a whole record is one";
     EXPECT_EQ(record.nMode, 22);
     EXPECT_EQ(record.dwFeatureMask, 0u);
+    EXPECT_FALSE(record.FromBytes(bytes, 205));
     record.FromBytes(nullptr, 204);
     EXPECT_EQ(record.Header(), "");
 }
@@ -228,6 +232,30 @@ TEST(ColorDataRecordExport, FlagBytesStayOutAndOnlyAUserModeIsRead)
     EXPECT_EQ((std::vector<int>{int(record.slots[1].bPresent), record.slots[1].nValue, record.slots[1].nMax}),
               (std::vector<int>{1, 60, 100}));
     EXPECT_EQ(record.slots[12].nValue, 2) << "byte 0 only";
+}
+
+// No file from a monitor that stopped answering or left the mode while it
+// was read, or whose model code no file can hold.
+TEST(ColorDataRecordExport, OnlyValuesOfAMonitorThatKeptAnsweringInTheMode)
+{
+    Masks masks;
+    masks.modes[22] = 0x7;
+    TableChannel monitor;
+    monitor.Set(FEATURE_COLOR_MODE, 22, 46);
+    monitor.Set(FEATURE_COLOR_TEMPERATURE, 6, 15);
+    monitor.Set(FEATURE_BRIGHTNESS, 60, 100);
+    monitor.Set(FEATURE_CONTRAST, 50, 100);
+    ColorDataRecord record = Zeroed();
+    for (int answers : {1, 2, 4}) {   // the mode, then each value, then the mode again
+        monitor.answers = answers;
+        EXPECT_FALSE(record.ReadFromMonitor(monitor, "SIM27Q01", masks.modes)) << answers;
+    }
+    monitor.answers = -1;
+    monitor.Unreadable(FEATURE_BRIGHTNESS);   // absent on the model: left out
+    EXPECT_TRUE(record.ReadFromMonitor(monitor, "SIM27Q01", masks.modes));
+    EXPECT_EQ(record.slots[1].bPresent, 0u);
+    EXPECT_EQ(record.slots[2].nValue, 50);
+    EXPECT_FALSE(record.ReadFromMonitor(monitor, "SIM27Q0123", masks.modes)) << "cut to fit";
 }
 
 class ColorDataRecordApply : public ::testing::Test {

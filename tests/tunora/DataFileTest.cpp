@@ -10,6 +10,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -92,7 +93,8 @@ protected:
         TunoraTest::SetUp();
         char folder[MAX_PATH] = {};
         ::GetTempPathA(MAX_PATH, folder);
-        m_path = std::string(folder) + "tunora-" + std::to_string(::GetCurrentProcessId()) + ".dat";
+        m_folder = folder;
+        m_path = m_folder + "tunora-" + std::to_string(::GetCurrentProcessId()) + ".dat";
         Forget();
         m_seams->fileDialog = [this](OPENFILENAMEA& ofn, BOOL open) {
             m_dialogs.push_back({open, ofn.Flags, ofn.lpstrDefExt ? ofn.lpstrDefExt : "",
@@ -128,12 +130,25 @@ protected:
         std::ifstream file(m_path, std::ios::binary);
         return std::vector<BYTE>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
+    // The record's bytes cut to length, or followed by zeros up to it.
     void WriteFile(const ColorDataRecord& record, UINT length = ColorDataRecord::Size)
     {
-        BYTE bytes[ColorDataRecord::Size];
-        record.ToBytes(bytes);
+        std::vector<BYTE> bytes(std::max(length, ColorDataRecord::Size));
+        record.ToBytes(*reinterpret_cast<BYTE(*)[ColorDataRecord::Size]>(bytes.data()));
         std::ofstream file(m_path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes), length);
+        file.write(reinterpret_cast<const char*>(bytes.data()), length);
+    }
+    // Files an export may leave beside the chosen one.
+    int Temporaries() const
+    {
+        WIN32_FIND_DATAA found{};
+        const HANDLE find = ::FindFirstFileA((m_folder + "tvx*.tmp").c_str(), &found);
+        int count = find != INVALID_HANDLE_VALUE;
+        while (count && ::FindNextFileA(find, &found))
+            ++count;
+        if (count)
+            ::FindClose(find);
+        return count;
     }
     // A file of monitor 1's model with brightness 80 of 100 and, beside
     // temperature 15, a red gain of 100 of 200.
@@ -163,7 +178,7 @@ protected:
         std::string defExt, initialDir, filter;
     };
     std::vector<DialogSeen> m_dialogs;
-    std::string m_path;
+    std::string m_folder, m_path;
     bool m_choose = true;
 };
 
@@ -223,39 +238,64 @@ TEST_F(ExportTest, RefusedOutsideTheUserModes)
     EXPECT_EQ(m_messages[0].first, Text(IDS_EXPORT_REFUSED));
     EXPECT_TRUE(FileBytes().empty());
 
+    // A file that could never be imported, or would hold no value, is not
+    // written: one chosen to be overwritten stays as it was.
+    PickMode(23);
+    WriteFile(Valid());
+    const std::vector<BYTE> kept = FileBytes();
+    for (const char* feature : {"temperature", "brightness", "contrast", "gamma", "gain-red", "gain-green", "gain-blue"})
+        Sim(std::string("fault 1 read ") + feature);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (attempt == 1) {   // values read, but no model code
+            Sim("fault clear 1");
+            Sim("fault 1 read model-code");
+            Rebuild();
+        }
+        m_messages.clear();
+        Export();
+        ASSERT_EQ(m_messages.size(), 1u) << attempt;
+        EXPECT_EQ(m_messages[0].first, Text(IDS_EXPORT_REFUSED));
+        EXPECT_EQ(FileBytes(), kept) << attempt;
+    }
+
     // A cancelled file dialog ends the export before any check.
     m_choose = false;
     m_messages.clear();
     Export();
     EXPECT_TRUE(m_messages.empty());
-    EXPECT_EQ(m_dialogs.size(), 3u);
+    EXPECT_EQ(m_dialogs.size(), 5u);
 }
 
 TEST_F(ImportTest, FilesThatDoNotFitAreRefusedWithoutWrites)
 {
     Start(FileScenario);
+    ClickSameModels();
     std::vector<ColorDataRecord> refused(3, Valid());
     refused[0].SetHeader("talvex V1.0x");
     refused[1].SetModel("PANELA02");
     refused[2].dwFeatureMask = 0x4E;
-    for (size_t i = 0; i <= refused.size(); ++i) {
+    // Cut off inside the model code, after the red gain, and one byte long.
+    const UINT lengths[] = {40, 100, ColorDataRecord::Size + 1};
+    for (size_t i = 0; i < refused.size() + std::size(lengths); ++i) {
         if (i < refused.size())
             WriteFile(refused[i]);
         else
-            WriteFile(Valid(), 40);   // cut off inside the model code
+            WriteFile(Valid(), lengths[i - refused.size()]);
         m_messages.clear();
         Import();
         ASSERT_EQ(m_messages.size(), 1u) << "file " << i;
         EXPECT_EQ(m_messages[0].first, Text(IDS_IMPORT_REFUSED)) << "file " << i;
         EXPECT_EQ(m_messages[0].second, static_cast<UINT>(MB_ICONEXCLAMATION));
     }
+    EXPECT_TRUE(Trace({"KvSetFeature"}).empty()) << "no monitor of the model code";
     // A fitting file, but no user mode selected: nothing goes in either.
     WriteFile(Valid());
     PickMode(40);
+    Sim("trace clear");
     m_messages.clear();
     Import();
     EXPECT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(Trace({"KvSetFeature"}).size(), 1u) << "only the page's own mode change";
+    EXPECT_TRUE(Trace({"KvSetFeature"}).empty());
     EXPECT_EQ(m_dialogs.back().flags, 0x881804u);
     EXPECT_TRUE(m_dialogs.back().open);
 }
@@ -359,6 +399,22 @@ TEST_F(ImportTest, FileErrorsAndReadOnlyFiles)
     Import();
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(Stored(1, FEATURE_BRIGHTNESS, 23), 80);
+
+    // An export onto it, or onto a folder of its name, fails at the end:
+    // what was there stays, and nothing is left beside it.
+    const std::vector<BYTE> kept = FileBytes();
+    const int temporaries = Temporaries();
+    m_messages.clear();
+    Export();
+    EXPECT_EQ(FileBytes(), kept);
+    Forget();
+    ASSERT_TRUE(::CreateDirectoryA(m_path.c_str(), nullptr));
+    Export();
+    EXPECT_TRUE(::RemoveDirectoryA(m_path.c_str()));
+    ASSERT_EQ(m_messages.size(), 2u);
+    for (const auto& message : m_messages)
+        EXPECT_NE(message.first, Text(IDS_EXPORT_REFUSED));
+    EXPECT_EQ(Temporaries(), temporaries);
 }
 
 } // namespace
