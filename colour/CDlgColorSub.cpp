@@ -221,8 +221,7 @@ BOOL CDlgColorSub::InitControls()
     m_bSnapshotTaken = true;
     LoadControls(color);
     RedrawColorBar();
-    if (color.Valid(S::Mode))
-        EnableByFeatureMask(color);
+    EnableByFeatureMask(color);
     SyncSameModels();
     return TRUE;
 }
@@ -437,11 +436,19 @@ bool CDlgColorSub::GroupEnabled(CMonitorColor& record, ColorSlot slot, DWORD mas
     return slot != S::Overdrive || record.m_byOverdriveFlag == 0;
 }
 
+// Without the mode nothing says what may be adjusted, and nothing could be
+// given back on Cancel: no group is allowed.
+DWORD CDlgColorSub::MaskOf(const CMonitorColor& record) const
+{
+    const int mode = CMonitorColor::Index(S::Mode);
+    return record.m_bValid[mode] ? CurrentMask(record.m_wValue[mode]) : 0;
+}
+
 void CDlgColorSub::EnableByFeatureMask(CMonitorColor& record)
 {
     if (!HasMonitors())
         return;
-    const DWORD mask = CurrentMask(record.Value(S::Mode));
+    const DWORD mask = MaskOf(record);
     for (const SliderGroup& group : s_sliders)
         (this->*group.slider).EnableWindow(GroupEnabled(record, group.slot, mask));
     for (const SliderGroup& group : s_sliders)
@@ -861,7 +868,7 @@ void CDlgColorSub::RestoreDevice(const CMonitorColor& record)
     if (!HasMonitors())
         return;
     CWaitCursor wait;
-    ColorStatusTransfer(*this).Restore(record, CurrentMask(record.m_wValue[CMonitorColor::Index(S::Mode)]));
+    ColorStatusTransfer(*this).Restore(record, MaskOf(record));
 }
 
 void CDlgColorSub::ApplyStatusToDevice(CMonitorStatus& target, const CMonitorColor& source, BOOL full)

@@ -169,6 +169,7 @@ private:
     void ShowReports(const ReportView& view);
     bool IsOwnMonitorCurrent() const;
     bool BeginAction();
+    DWORD MaskOf(const CMonitorColor& record) const;
     bool SameModelsOn() const;
     WORD SnapshotMode() const;
     void ForEachKeptInMode(const SameModelColors::Step& step);

@@ -3,6 +3,7 @@
 // the monitor's reports, and the ways it is ended from outside.
 #include "TunoraTest.h"
 
+#include "../colour/ModeUnreadAtOpening.h"
 #include "../shell/DeviceBroadcast.h"
 #include "device/MonitorFeatures.h"
 #include "device/OrvelUsb.h"
@@ -12,8 +13,6 @@
 #include "standins/libdravo/DravoSim.h"
 
 #include <dbt.h>
-
-#include <cstring>
 
 namespace {
 
@@ -162,25 +161,11 @@ TEST_F(TunoraOpeningTest, MonitorThatDoesNotAnswerLeavesTheListsEmpty)
     EXPECT_TRUE(theApp.m_pCurColor->Valid(ColorSlot::Mode));
 }
 
-// Answers the reachability read of the opening, then loses the mode.
-class ModeUnreadAtOpening : public CDlgColTunoraFunctions {
-public:
-    bool GetFeature(BYTE* buffer, short size, BYTE usage, WORD usagePage, WORD* maximum, WORD* second) override
-    {
-        if (FEATURE_COLOR_MODE.Is(usagePage, usage) && ++m_modeReads == 2) {
-            std::memset(buffer, 0, static_cast<size_t>(size));
-            return false;
-        }
-        return CDlgColTunoraFunctions::GetFeature(buffer, size, usage, usagePage, maximum, second);
-    }
-    int m_modeReads = 0;
-};
-
 // Without the mode there is no mask to allow a function: nothing can be chosen.
 TEST_F(TunoraOpeningTest, ModeUnreadAtOpeningLeavesEveryListDisabled)
 {
     Start(FunctionsScenario);
-    ModeUnreadAtOpening dialog;
+    ModeUnreadAtOpening<CDlgColTunoraFunctions> dialog;
     RunDialog([&](CDlgColTunoraFunctions& d) {
         EXPECT_FALSE(d.m_savedColor.Valid(ColorSlot::Mode));
         for (int id : {IDC_COMBO_SENSORA, IDC_COMBO_CRISORA, IDC_COMBO_SKIN_TONE, IDC_COMBO_TEXT_ENHANCER,
