@@ -2,7 +2,6 @@
 
 #include "controls/PageBackground.h"
 #include "colour/ColorTables.h"
-#include "colour/SameModelWalk.h"
 #include "device/MonitorFeatures.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
@@ -152,11 +151,33 @@ BOOL CDlgColTunoraFunctions::OnInitDialog()
     AttachSkinnedButtons(this, {{&m_btnReset, IDC_BTN_RESET}, {&m_btnOK, IDOK}, {&m_btnCancel, IDCANCEL}});
 
     BringToForeground(m_hWnd);
+    m_own = MonitorIdentity::CurrentOf(theApp.m_StatusAll);
     LoadFromMonitor();
     m_nTimerID = SetTimer(IDT_TUNORA_POLL, PollPeriodMs);
     theApp.m_hWndTunora = m_hWnd;
     theApp.m_hWndReport = m_hWnd;
     return TRUE;
+}
+
+bool CDlgColTunoraFunctions::IsOwnMonitorCurrent() const
+{
+    return m_own.IsCurrentIn(theApp.m_StatusAll);
+}
+
+// Every user action starts here. The dialog acts only on the monitor it
+// opened on: once a plug, an unplug or the wizard has made another one
+// current, or left none, the dialog is over as if closed from outside, and
+// nothing is written. Its own monitor not answering ends it with 0, and the
+// action still goes on to the other monitors of the model.
+bool CDlgColTunoraFunctions::BeginAction()
+{
+    if (!IsOwnMonitorCurrent()) {
+        EndDialog(static_cast<int>(SubDialogClosedFromOutside));
+        return false;
+    }
+    if (!IsMonitorAlive())
+        EndDialog(0);
+    return true;
 }
 
 bool CDlgColTunoraFunctions::IsMonitorAlive()
@@ -324,8 +345,8 @@ void CDlgColTunoraFunctions::OnCbnSelchangeGlintara()
 // the same-model monitors still get the choice.
 void CDlgColTunoraFunctions::OnFunctionChanged(CComboBox& combo, const FeatureAddress& feature, DWORD bit)
 {
-    if (!IsMonitorAlive())
-        EndDialog(0);
+    if (!BeginAction())
+        return;
     const int item = combo.GetCurSel();
     if (item < 0)
         return;   // no item chosen: no value to send
@@ -345,8 +366,8 @@ void CDlgColTunoraFunctions::OnFunctionChanged(CComboBox& combo, const FeatureAd
 // The monitor's reset of the functions; the new values arrive as reports.
 void CDlgColTunoraFunctions::OnBnClickedReset()
 {
-    if (!IsMonitorAlive())
-        EndDialog(0);
+    if (!BeginAction())
+        return;
     CWaitCursor wait;
     const BYTE command = ResetTunoraFunctions;
     SetFeature(&command, 1, FEATURE_RESET);
@@ -355,7 +376,9 @@ void CDlgColTunoraFunctions::OnBnClickedReset()
 
 void CDlgColTunoraFunctions::OnOK()
 {
-    IsMonitorAlive();   // points the channel; the dialog ends with OK either way
+    // A silent monitor's end with 0 gives way to the end with OK below.
+    if (!BeginAction())
+        return;
     {
         CWaitCursor wait;
         const BYTE commit[FeatureValueSize] = {};
@@ -367,7 +390,8 @@ void CDlgColTunoraFunctions::OnOK()
 
 void CDlgColTunoraFunctions::OnCancel()
 {
-    IsMonitorAlive();   // points the channel; the dialog ends with Cancel either way
+    if (!BeginAction())
+        return;
     {
         CWaitCursor wait;
         // Without a snapshot there is nothing to put back, and the page's
@@ -426,26 +450,39 @@ void CDlgColTunoraFunctions::CopyStateToMonitor(CMonitorStatus& monitor, const C
     }
 }
 
-// Every same-model step walks the other answering monitors of the current
-// one's model name. The snapshot's mode decides who takes part, so without
-// a snapshot nobody does.
-void CDlgColTunoraFunctions::WalkSameModels(const SameModelWalk::Step& step)
+// The snapshot's mode decides who takes part, so without a snapshot nobody
+// does.
+bool CDlgColTunoraFunctions::SameModelsOn() const
 {
-    if (theApp.m_bApplySameModels != 1 || !m_bSnapshotTaken || !ValidOf(m_savedColor, ColorSlot::Mode))
-        return;
-    SameModelWalk(theApp.m_StatusAll, *this).ForEach(step);
+    return theApp.m_bApplySameModels == 1 && m_bSnapshotTaken && ValidOf(m_savedColor, ColorSlot::Mode);
 }
 
+// Every same-model step walks the monitors kept at opening that are still
+// in the dialog's mode. A monitor silent or in another mode at opening takes
+// no part, also when it was switched to this mode since.
+void CDlgColTunoraFunctions::ForEachKeptInMode(const SameModelColors::Step& step)
+{
+    if (!SameModelsOn())
+        return;
+    SameModelWalk walk(theApp.m_StatusAll, *this, m_own);
+    m_sameModelColors.ForEachInMode(walk, ValueOf(m_savedColor, ColorSlot::Mode), step);
+}
+
+// Each other monitor of the model that answers in the dialog's mode is kept
+// with its own state, and brought to the dialog's functions where its own
+// were read: a function it did not answer could not be given back on Cancel.
 void CDlgColTunoraFunctions::SyncSameModels()
 {
+    if (!SameModelsOn())
+        return;
     CWaitCursor wait;
     const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
-    WalkSameModels([&](CMonitorStatus& monitor, WORD) {
+    SameModelWalk(theApp.m_StatusAll, *this, m_own).ForEach([&](CMonitorStatus& monitor, WORD) {
         ReadTunoraState(monitor.m_Color);
         if (!ValidOf(monitor.m_Color, ColorSlot::Mode) || ValueOf(monitor.m_Color, ColorSlot::Mode) != savedMode)
             return;
         m_sameModelColors.Keep(monitor, monitor.m_Color);
-        CopyStateToMonitor(monitor, m_savedColor, false);
+        CopyStateToMonitor(monitor, SameModelColors::ReadByBoth(m_savedColor, monitor.m_Color), false);
     });
 }
 
@@ -453,44 +490,34 @@ void CDlgColTunoraFunctions::SetFeatureOnSameModels(DWORD bit, const BYTE* buffe
                                                     WORD usagePage)
 {
     const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
-    WalkSameModels([&](CMonitorStatus& monitor, WORD mode) {
-        if (mode == savedMode && (ModeFeatureMask(monitor.m_Caps.dwModeFeatures, mode) & bit))
+    ForEachKeptInMode([&](CMonitorStatus& monitor, const CMonitorColor& kept) {
+        if (SameModelColors::Takes(monitor, kept, savedMode, bit, usage, usagePage))
             SetFeature(buffer, length, usage, usagePage);
     });
 }
 
 void CDlgColTunoraFunctions::ResetSameModels()
 {
-    const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
-    WalkSameModels([&](CMonitorStatus&, WORD mode) {
+    ForEachKeptInMode([&](CMonitorStatus&, const CMonitorColor&) {
         const BYTE command = ResetTunoraFunctions;
-        if (mode == savedMode)
-            SetFeature(&command, 1, FEATURE_RESET);
+        SetFeature(&command, 1, FEATURE_RESET);
     });
 }
 
 void CDlgColTunoraFunctions::CommitSameModels()
 {
-    const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
-    WalkSameModels([&](CMonitorStatus&, WORD mode) {
+    ForEachKeptInMode([&](CMonitorStatus&, const CMonitorColor&) {
         const BYTE commit[FeatureValueSize] = {};
-        if (mode == savedMode)
-            SetFeature(commit, FeatureValueSize, FEATURE_COMMIT);
+        SetFeature(commit, FeatureValueSize, FEATURE_COMMIT);
     });
 }
 
-// Each monitor gets back its own state as kept at opening. One that was not
-// read then, or was in another mode (and may have been switched to this one
-// at its own buttons since), has nothing to get back and is left alone.
+// Each monitor gets back its own state as kept at opening.
 void CDlgColTunoraFunctions::RestoreSameModels()
 {
     CWaitCursor wait;
-    const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
-    WalkSameModels([&](CMonitorStatus& monitor, WORD mode) {
-        const CMonitorColor* own = m_sameModelColors.Find(monitor);
-        if (mode != savedMode || !own)
-            return;
-        CopyStateToMonitor(monitor, *own, true);
+    ForEachKeptInMode([&](CMonitorStatus& monitor, const CMonitorColor& kept) {
+        CopyStateToMonitor(monitor, kept, true);
         const BYTE commit[FeatureValueSize] = {};
         SetFeature(commit, FeatureValueSize, FEATURE_COMMIT);
     });
@@ -524,8 +551,9 @@ struct CDlgColTunoraFunctions::ReportView {
 void CDlgColTunoraFunctions::OnHidReport()
 {
     ReportView view;
+    const bool own = IsOwnMonitorCurrent();
     for (const HidReport& report : theApp.TakeReportsFor(m_hWnd)) {
-        if (report.hDevice == theApp.m_StatusAll.m_hCurDevice)
+        if (own && report.hDevice == theApp.m_StatusAll.m_hCurDevice)
             ApplyReport(report, view);
     }
     ShowReports(view);
@@ -631,9 +659,13 @@ void CDlgColTunoraFunctions::OnTimer(UINT_PTR nIDEvent)
 {
     const DWORD device = theApp.m_StatusAll.m_hCurDevice;
     if (nIDEvent == m_nTimerID && device != 0) {
-        SetHandle(device);
-        if (!IsAdjustmentPermitted())
-            EndDialog(0);
+        if (!IsOwnMonitorCurrent()) {
+            EndDialog(static_cast<int>(SubDialogClosedFromOutside));
+        } else {
+            SetHandle(device);
+            if (!IsAdjustmentPermitted())
+                EndDialog(0);
+        }
     }
     CDialog::OnTimer(nIDEvent);
 }
@@ -642,7 +674,8 @@ BOOL CDlgColTunoraFunctions::OnDeviceChange(UINT nEventType, DWORD_PTR dwData)
 {
     (void)nEventType;
     (void)dwData;
-    if (!IsMonitorAlive())
+    // The current monitor answering is not enough: it may be another one now.
+    if (!IsOwnMonitorCurrent() || !IsMonitorAlive())
         EndDialog(static_cast<int>(SubDialogClosedFromOutside));
     return TRUE;
 }

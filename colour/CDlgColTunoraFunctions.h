@@ -5,9 +5,10 @@
 // models" is on); OK commits, Cancel puts back what the dialog found when it
 // opened, Reset asks the monitor for its defaults. While open the dialog
 // receives the monitor's reports and closes itself when the monitor stops
-// permitting adjustment.
+// permitting adjustment. It acts only on the monitor it opened on: when
+// another one has become current, it ends with 255 and writes nothing.
+#include "colour/MonitorIdentity.h"
 #include "colour/SameModelColors.h"
-#include "colour/SameModelWalk.h"
 #include "controls/CButtonEx.h"
 #include "device/CHIDMonitor.h"
 #include "device/CMonitorColor.h"
@@ -80,6 +81,8 @@ protected:
 private:
     CMonitorColor& Current();
     DWORD CurrentMaskOf(short mode) const;
+    bool IsOwnMonitorCurrent() const;
+    bool BeginAction();
     void OnFunctionChanged(CComboBox& combo, const FeatureAddress& feature, DWORD bit);
     struct ReportView;
     void OnHidReport();
@@ -88,14 +91,16 @@ private:
     void ShowReports(const ReportView& view);
     void ShowTextEnhancer(const CMonitorColor& state, short crisora);
     void DisableFunctionLists();
-    void WalkSameModels(const SameModelWalk::Step& step);
+    bool SameModelsOn() const;
+    void ForEachKeptInMode(const SameModelColors::Step& step);
 
     // What the page would own; used only when the dialog runs without it.
     CMonitorColor m_ownColor;
+    // The monitor the dialog opened on.
+    MonitorIdentity m_own;
     // The snapshot exists only once the monitor answered at opening.
     bool m_bSnapshotTaken;
-    // The own state of each same-model monitor that was in the dialog's
-    // mode at opening: what Cancel gives back to it.
+    // The other monitors of the model kept at opening, with their own state.
     SameModelColors m_sameModelColors;
 
     DECLARE_MESSAGE_MAP()

@@ -8,6 +8,7 @@
 #include "device/SettingsLayout.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
+#include "shell/CVantorDlg.h"
 #include "shell/ForegroundWindow.h"
 #include "shell/Messages.h"
 #include "shell/PageKeyboard.h"
@@ -471,10 +472,20 @@ void CDlgColor::RunSubDialog()
 {
     BeginSubDialog();
     SubDialog dialog;
-    if (dialog.DoModal() == SubDialogClosedFromOutside)
+    if (dialog.DoModal() == SubDialogClosedFromOutside && !ResumesAfterOutsideEnd())
         return;   // the rebuild clears the busy flag; showing the page takes the reports back
     EndSubDialog();
     m_btnColor.SetFocus();
+}
+
+// After an end from outside the main window hides the settings window when
+// the monitor set changed, and is about to end the program after "E&xit".
+// Otherwise (a monitor gone and back within the main window's wait) nothing
+// would ever restore the minimised window or give the page its reports.
+bool CDlgColor::ResumesAfterOutsideEnd() const
+{
+    const auto* main = dynamic_cast<const CVantorDlg*>(MainWindow());
+    return theApp.m_bSettingShown && main && !main->m_bSetChanged && !main->m_bExitPending;
 }
 
 void CDlgColor::OnBnClickedColor()

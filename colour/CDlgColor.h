@@ -88,6 +88,7 @@ private:
 
     template <typename SubDialog>
     void RunSubDialog();
+    bool ResumesAfterOutsideEnd() const;
     void OnPageRefresh();
     void OnHidReport();
     void ApplyReport(const HidReport& report, ReportView& view);

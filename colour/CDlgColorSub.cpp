@@ -201,6 +201,7 @@ BOOL CDlgColorSub::OnInitDialog()
         theApp.LoadDpiBitmapBrush(m_hWnd, &m_brBackground, IDB_BACK_COLOR_SUB, IDB_BACK_COLOR_SUB_LARGE);
     AttachSkinnedButtons(this, {{&m_btnReset, IDC_BTN_RESET}, {&m_btnOK, IDOK}, {&m_btnCancel, IDCANCEL}});
     BringToForeground(m_hWnd);
+    m_own = MonitorIdentity::CurrentOf(theApp.m_StatusAll);
     InitControls();
     SetSliderPageSizes();
     m_nTimerId = SetTimer(IDT_COLOR_SUB_POLL, PollPeriodMs);
@@ -220,8 +221,7 @@ BOOL CDlgColorSub::InitControls()
     m_bSnapshotTaken = true;
     LoadControls(color);
     RedrawColorBar();
-    if (color.Valid(S::Mode))
-        EnableByFeatureMask(color);
+    EnableByFeatureMask(color);
     SyncSameModels();
     return TRUE;
 }
@@ -233,6 +233,27 @@ void CDlgColorSub::SetSliderPageSizes()
         const int page = group.pageDivisor ? color.Max(group.slot) / group.pageDivisor : group.pageSize;
         (this->*group.slider).SetPageSize(page);
     }
+}
+
+bool CDlgColorSub::IsOwnMonitorCurrent() const
+{
+    return m_own.IsCurrentIn(theApp.m_StatusAll);
+}
+
+// Every user action starts here. The dialog acts only on the monitor it
+// opened on: once a plug, an unplug or the wizard has made another one
+// current, or left none, the dialog is over as if closed from outside, and
+// nothing is written. Its own monitor not answering ends it with 0, and the
+// action still goes on to the other monitors of the model.
+bool CDlgColorSub::BeginAction()
+{
+    if (!IsOwnMonitorCurrent()) {
+        EndDialog(SubDialogClosedFromOutside);
+        return false;
+    }
+    if (!IsDeviceReachable())
+        EndDialog(0);
+    return true;
 }
 
 BOOL CDlgColorSub::IsDeviceReachable()
@@ -415,11 +436,19 @@ bool CDlgColorSub::GroupEnabled(CMonitorColor& record, ColorSlot slot, DWORD mas
     return slot != S::Overdrive || record.m_byOverdriveFlag == 0;
 }
 
+// Without the mode nothing says what may be adjusted, and nothing could be
+// given back on Cancel: no group is allowed.
+DWORD CDlgColorSub::MaskOf(const CMonitorColor& record) const
+{
+    const int mode = CMonitorColor::Index(S::Mode);
+    return record.m_bValid[mode] ? CurrentMask(record.m_wValue[mode]) : 0;
+}
+
 void CDlgColorSub::EnableByFeatureMask(CMonitorColor& record)
 {
     if (!HasMonitors())
         return;
-    const DWORD mask = CurrentMask(record.Value(S::Mode));
+    const DWORD mask = MaskOf(record);
     for (const SliderGroup& group : s_sliders)
         (this->*group.slider).EnableWindow(GroupEnabled(record, group.slot, mask));
     for (const SliderGroup& group : s_sliders)
@@ -503,10 +532,8 @@ void CDlgColorSub::DrawSunkenFrame(CDC* pDC, const CRect& rect)
 
 void CDlgColorSub::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
-    if (!IsDeviceReachable())
-        EndDialog(0);   // the writes below still go to the other monitors
     const HWND control = pScrollBar ? static_cast<CWnd*>(pScrollBar)->m_hWnd : nullptr;
-    if (WritesValue(nSBCode)) {
+    if (BeginAction() && WritesValue(nSBCode)) {
         for (const SliderGroup& group : s_sliders) {
             CSliderCtrl& slider = this->*group.slider;
             if (!control || slider.m_hWnd != control)
@@ -559,8 +586,8 @@ void CDlgColorSub::OnTemperatureMoved(int position)
 
 void CDlgColorSub::OnListChanged(const ListGroup& group)
 {
-    if (!IsDeviceReachable())
-        EndDialog(0);
+    if (!BeginAction())
+        return;
     CComboBox& list = this->*group.combo;
     const int item = list.GetCurSel();
     if (item < 0)
@@ -627,8 +654,9 @@ struct CDlgColorSub::ReportView {
 void CDlgColorSub::OnHidReport()
 {
     ReportView view;
+    const bool own = IsOwnMonitorCurrent();
     for (const HidReport& report : theApp.TakeReportsFor(m_hWnd)) {
-        if (report.hDevice == theApp.m_StatusAll.m_hCurDevice)
+        if (own && report.hDevice == theApp.m_StatusAll.m_hCurDevice)
             ApplyReport(report, view);
     }
     ShowReports(view);
@@ -705,9 +733,13 @@ void CDlgColorSub::OnTimer(UINT_PTR nIDEvent)
 {
     const DWORD device = theApp.m_StatusAll.m_hCurDevice;
     if (m_nTimerId != 0 && nIDEvent == m_nTimerId && device != 0) {
-        SetHandle(device);
-        if (!IsAdjustmentPermitted())
-            EndDialog(0);
+        if (!IsOwnMonitorCurrent()) {
+            EndDialog(SubDialogClosedFromOutside);
+        } else {
+            SetHandle(device);
+            if (!IsAdjustmentPermitted())
+                EndDialog(0);
+        }
     }
     CDialog::OnTimer(nIDEvent);
 }
@@ -716,7 +748,8 @@ BOOL CDlgColorSub::OnDeviceChange(UINT nEventType, DWORD_PTR dwData)
 {
     (void)nEventType;
     (void)dwData;
-    if (!IsDeviceReachable())
+    // The current monitor answering is not enough: it may be another one now.
+    if (!IsOwnMonitorCurrent() || !IsDeviceReachable())
         EndDialog(SubDialogClosedFromOutside);
     return TRUE;
 }
@@ -770,8 +803,9 @@ HBRUSH CDlgColorSub::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 void CDlgColorSub::OnOK()
 {
-    if (!IsDeviceReachable())
-        EndDialog(0);   // the framework's end below has the last word
+    // A silent monitor's end with 0 gives way to the framework's end below.
+    if (!BeginAction())
+        return;
     {
         CWaitCursor wait;
         ColorStatusTransfer(*this).Commit();
@@ -782,8 +816,8 @@ void CDlgColorSub::OnOK()
 
 void CDlgColorSub::OnCancel()
 {
-    if (!IsDeviceReachable())
-        EndDialog(0);
+    if (!BeginAction())
+        return;
     {
         CWaitCursor wait;
         // Without an opening read there is nothing to give back, and the
@@ -800,24 +834,24 @@ void CDlgColorSub::OnCancel()
 
 void CDlgColorSub::OnBnClickedReset()
 {
-    if (!IsDeviceReachable())
-        EndDialog(0);
+    if (!BeginAction())
+        return;
     const WORD mode = CurrentColor().Value(S::Mode);
-    const DWORD device = theApp.m_StatusAll.m_hCurDevice;
+    const int endedBefore = GetEndResult();
     if (HasTunoraData(mode) && AfxMessageBox(IDS_RESET_CONFIRM, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
-    // While the question was open the monitors may have changed: the dialog
-    // ended from outside keeps that result, and another current monitor is
-    // not the one the user was asked about.
-    if (GetEndResult() == SubDialogClosedFromOutside || theApp.m_StatusAll.m_hCurDevice != device)
+    // Whatever ended the dialog while the question was open (its poll, a
+    // device change, the main window) ends the reset too.
+    if (GetEndResult() != endedBefore)
         return;
     // A mode report may have come in while the question was open.
     if (CurrentColor().Value(S::Mode) != mode) {
         AfxMessageBox(IDS_RESET_MODE_CHANGED, MB_ICONEXCLAMATION);
         return;
     }
-    if (!IsDeviceReachable())
-        EndDialog(0);
+    // Another current monitor is not the one the user was asked about.
+    if (!BeginAction())
+        return;
     CWaitCursor wait;
     ColorStatusTransfer(*this).Reset();
     ResetSameModels();
@@ -834,7 +868,7 @@ void CDlgColorSub::RestoreDevice(const CMonitorColor& record)
     if (!HasMonitors())
         return;
     CWaitCursor wait;
-    ColorStatusTransfer(*this).Restore(record, CurrentMask(record.m_wValue[CMonitorColor::Index(S::Mode)]));
+    ColorStatusTransfer(*this).Restore(record, MaskOf(record));
 }
 
 void CDlgColorSub::ApplyStatusToDevice(CMonitorStatus& target, const CMonitorColor& source, BOOL full)
@@ -857,7 +891,8 @@ void CDlgColorSub::ReloadAfterReset()
 // opening has read the mode the other monitors are matched against.
 bool CDlgColorSub::SameModelsOn() const
 {
-    return theApp.m_bApplySameModels == 1 && m_bSnapshotTaken;
+    return theApp.m_bApplySameModels == 1 && m_bSnapshotTaken &&
+           m_savedColor.m_bValid[CMonitorColor::Index(S::Mode)];
 }
 
 WORD CDlgColorSub::SnapshotMode() const
@@ -865,64 +900,58 @@ WORD CDlgColorSub::SnapshotMode() const
     return m_savedColor.m_wValue[CMonitorColor::Index(S::Mode)];
 }
 
+// Each other monitor of the model that answers in the dialog's mode is kept
+// with its own values, and brought to the dialog's values where its own were
+// read: a value it did not answer could not be given back on Cancel.
 void CDlgColorSub::SyncSameModels()
 {
     if (!SameModelsOn())
         return;
     CWaitCursor wait;
-    SameModelWalk(theApp.m_StatusAll, *this).ForEach([this](CMonitorStatus& monitor, WORD) {
+    SameModelWalk(theApp.m_StatusAll, *this, m_own).ForEach([this](CMonitorStatus& monitor, WORD) {
         ReadColorStatus(monitor.m_Color);
-        // A monitor in another mode gets nothing now and nothing back on
-        // Cancel, also when it is switched to this mode meanwhile.
         if (!monitor.m_Color.Valid(S::Mode) || monitor.m_Color.Value(S::Mode) != SnapshotMode())
             return;
         m_sameModelColors.Keep(monitor, monitor.m_Color);
-        ApplyStatusToDevice(monitor, m_savedColor, FALSE);
+        ApplyStatusToDevice(monitor, SameModelColors::ReadByBoth(m_savedColor, monitor.m_Color), FALSE);
     });
 }
 
-// The step runs on each other monitor of the model that is in the mode the
-// dialog was opened in.
-void CDlgColorSub::ForEachSameModelInMode(const std::function<void(CMonitorStatus&)>& step)
+// The step runs on each monitor kept at opening that is still in the
+// dialog's mode. One that was silent or in another mode then takes no part,
+// also when it was switched to this mode at its own buttons since.
+void CDlgColorSub::ForEachKeptInMode(const SameModelColors::Step& step)
 {
     if (!SameModelsOn())
         return;
-    const WORD mode = SnapshotMode();
-    SameModelWalk(theApp.m_StatusAll, *this).ForEach([&](CMonitorStatus& monitor, WORD current) {
-        if (current == mode)
-            step(monitor);
-    });
+    SameModelWalk walk(theApp.m_StatusAll, *this, m_own);
+    m_sameModelColors.ForEachInMode(walk, SnapshotMode(), step);
 }
 
 void CDlgColorSub::SetOnSameModels(DWORD bit, const BYTE* buffer, short size, BYTE usage, WORD usagePage)
 {
-    ForEachSameModelInMode([&](CMonitorStatus& monitor) {
-        if ((ModeFeatureMask(monitor.m_Caps.dwModeFeatures, SnapshotMode()) & bit) != 0)
+    ForEachKeptInMode([&](CMonitorStatus& monitor, const CMonitorColor& kept) {
+        if (SameModelColors::Takes(monitor, kept, SnapshotMode(), bit, usage, usagePage))
             SetFeature(buffer, size, usage, usagePage);
     });
 }
 
 void CDlgColorSub::ResetSameModels()
 {
-    ForEachSameModelInMode([this](CMonitorStatus&) { ColorStatusTransfer(*this).Reset(); });
+    ForEachKeptInMode([this](CMonitorStatus&, const CMonitorColor&) { ColorStatusTransfer(*this).Reset(); });
 }
 
 void CDlgColorSub::CommitSameModels()
 {
-    ForEachSameModelInMode([this](CMonitorStatus&) { ColorStatusTransfer(*this).Commit(); });
+    ForEachKeptInMode([this](CMonitorStatus&, const CMonitorColor&) { ColorStatusTransfer(*this).Commit(); });
 }
 
-// Each monitor gets back the values it had at opening. One that did not
-// answer then, or was in another mode, has none saved by this dialog: it is
-// left as it is, and its cancelled changes are not committed.
+// Each monitor gets back the values it had at opening.
 void CDlgColorSub::RestoreSameModels()
 {
     CWaitCursor wait;
-    ForEachSameModelInMode([this](CMonitorStatus& monitor) {
-        const CMonitorColor* own = m_sameModelColors.Find(monitor);
-        if (!own)
-            return;
-        ApplyStatusToDevice(monitor, *own, TRUE);
+    ForEachKeptInMode([this](CMonitorStatus& monitor, const CMonitorColor& kept) {
+        ApplyStatusToDevice(monitor, kept, TRUE);
         ColorStatusTransfer(*this).Commit();
     });
 }

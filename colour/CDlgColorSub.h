@@ -6,8 +6,11 @@
 // opening, Reset returns the mode to the monitor's defaults. While open it
 // is the report target and follows the values the monitor reports, and it
 // closes by itself when the monitor stops answering or no longer permits
-// adjustment (result 0) or when ended from outside (255).
+// adjustment (result 0) or when ended from outside (255). It acts only on
+// the monitor it opened on: when another one has become current, it ends
+// with 255 and writes nothing.
 #include "colour/ColorValueText.h"
+#include "colour/MonitorIdentity.h"
 #include "colour/SameModelColors.h"
 #include "controls/CButtonEx.h"
 #include "device/CHIDMonitor.h"
@@ -16,7 +19,6 @@
 #include "device/HidReport.h"
 #include "framework/Afx.h"
 
-#include <functional>
 #include <vector>
 
 class CMonitorStatus;
@@ -165,18 +167,22 @@ private:
     void ApplyReport(const HidReport& report, ReportView& view);
     void ChooseInList(ReportView& view, int list, WORD value);
     void ShowReports(const ReportView& view);
+    bool IsOwnMonitorCurrent() const;
+    bool BeginAction();
+    DWORD MaskOf(const CMonitorColor& record) const;
     bool SameModelsOn() const;
     WORD SnapshotMode() const;
-    void ForEachSameModelInMode(const std::function<void(CMonitorStatus&)>& step);
+    void ForEachKeptInMode(const SameModelColors::Step& step);
     static ColorValueText::Rule RuleOfText(const CDlgColorSub& dialog, const CString& text);
 
     // A stand-in record for a dialog opened without the colour page's own.
     CMonitorColor m_ownColor;
+    // The monitor the dialog opened on.
+    MonitorIdentity m_own;
     // Whether the opening read the monitor: until then there is nothing to
     // write back and no mode to match other monitors against.
     bool m_bSnapshotTaken;
-    // The own values of each other monitor that was in the dialog's mode at
-    // opening: what Cancel gives back to it.
+    // The other monitors of the model kept at opening, with their own values.
     SameModelColors m_sameModelColors;
     // The label pictures, loaded once: enabled and disabled.
     CBitmap m_labelBitmaps[LabelCount][2];

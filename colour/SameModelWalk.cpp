@@ -2,19 +2,19 @@
 
 #include "device/MonitorFeatures.h"
 
-SameModelWalk::SameModelWalk(const CMonitorStatusAll& monitors, CHIDMonitor& channel)
-    : m_monitors(monitors), m_channel(channel)
+SameModelWalk::SameModelWalk(const CMonitorStatusAll& monitors, CHIDMonitor& channel, const MonitorIdentity& own)
+    : m_monitors(monitors), m_channel(channel), m_own(own)
 {
 }
 
 void SameModelWalk::ForEach(const Step& step)
 {
-    const CMonitorStatus* current = m_monitors.GetCurrent();
-    if (!current)
+    const CMonitorStatus* own = m_own.FindIn(m_monitors);
+    if (!own)
         return;
     for (INT_PTR i = 0; i < m_monitors.m_arMonitors.GetSize(); ++i) {
         CMonitorStatus* monitor = m_monitors.m_arMonitors[i];
-        if (!monitor || monitor == current || monitor->m_strModelName != current->m_strModelName)
+        if (!monitor || monitor == own || monitor->m_strModelName != own->m_strModelName)
             continue;
         m_channel.SetHandle(monitor->m_hDevice);
         BYTE mode[FeatureValueSize] = {};
@@ -22,5 +22,5 @@ void SameModelWalk::ForEach(const Step& step)
             continue;
         step(*monitor, static_cast<WORD>(mode[0] | (mode[1] << 8)));
     }
-    m_channel.SetHandle(current->m_hDevice);
+    m_channel.SetHandle(own->m_hDevice);
 }

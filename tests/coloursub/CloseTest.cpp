@@ -89,6 +89,52 @@ TEST_F(CloseTest, ClosedFromOutsideOrUnpluggedEndsWith255)
     Rebuild();
 }
 
+// Any plug or unplug makes the default monitor current under a dialog open
+// on another one. A click that comes before the main window closes the
+// dialog writes nothing: not there, not to the dialog's own monitor.
+TEST_F(CloseTest, ClickAfterAnotherMonitorBecameCurrentWritesNothing)
+{
+    Start(Scenario, 1);
+    Sim("set 2 brightness 40 quiet");
+    EXPECT_EQ(Run([&](CDlgColorSub& d) {
+        ASSERT_GE(SimUnplug(3), 0);
+        ASSERT_EQ(theApp.m_StatusAll.m_hCurDevice, Handle(1));
+        Sim("trace clear");
+        Press(d, IDC_SLIDER_BRIGHTNESS, VK_RIGHT);
+        Click(d, IDCANCEL);
+    }), SubDialogClosedFromOutside);
+    EXPECT_TRUE(Trace({"KvSetFeature"}).empty());
+    EXPECT_EQ(SimValue(1, "brightness"), 60);
+    ASSERT_GE(SimPlug(3), 0);
+    Rebuild();
+}
+
+// A USB glitch: the dialog's monitor is back within the main window's wait,
+// with another handle. The monitors are the same, so the main window hides
+// nothing; the dialog ends from outside, and the page takes the settings
+// window and the reports back.
+TEST_F(CloseTest, GlitchOfItsMonitorGivesThePageTheWindowBack)
+{
+    Start(Scenario, 1);
+    bool back = false;
+    m_seams->sleep = [&](DWORD) {
+        if (!back)
+            back = SimPlug(2) >= 0;
+    };
+    m_seams->modalDialogReady = [&](CDialog& dialog) {
+        ::KillTimer(dialog.m_hWnd, IDT_COLOR_SUB_POLL);
+        ASSERT_GE(SimUnplug(2), 0);
+        OkUnlessEnded(static_cast<CDlgColorSub&>(dialog));
+    };
+    Page().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BTN_COLOR, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDC_BTN_COLOR)));
+    m_seams->modalDialogReady = nullptr;
+    ASSERT_TRUE(back);
+    EXPECT_EQ(theApp.m_StatusAll.m_hCurDevice, Handle(2));
+    EXPECT_TRUE(Trace({"0xFF01:0xA0"}).empty()) << "not ended by the OK behind";
+    EXPECT_FALSE(::IsIconic(Main().m_hWnd));
+    EXPECT_EQ(theApp.m_hWndReport, Page().m_hWnd);
+}
+
 TEST_F(CloseTest, ColourButtonOfThePageOpensIt)
 {
     Start(Scenario, 1);

@@ -69,7 +69,7 @@ std::vector<BYTE> PixelsOf(HBITMAP bitmap)
 
 } // namespace
 
-INT_PTR ColourSubTest::Run(const std::function<void(CDlgColorSub&)>& body, After after)
+INT_PTR ColourSubTest::Run(const std::function<void(CDlgColorSub&)>& body, After after, CDlgColorSub* given)
 {
     bool ran = false;
     m_seams->modalDialogReady = [&](CDialog& dialog) {
@@ -87,8 +87,8 @@ INT_PTR ColourSubTest::Run(const std::function<void(CDlgColorSub&)>& body, After
     Page().BeginSubDialog();
     INT_PTR result = 0;
     {
-        CDlgColorSub dialog;
-        result = dialog.DoModal();
+        CDlgColorSub own;
+        result = (given ? *given : own).DoModal();
     }
     if (result != SubDialogClosedFromOutside)
         Page().EndSubDialog();

@@ -40,5 +40,7 @@ public:
     static bool ShowsBitmap(CDlgColorSub& dialog, int pictureId, UINT bitmapId);
 
 protected:
-    INT_PTR Run(const std::function<void(CDlgColorSub&)>& body, After after = After::EndFromOutside);
+    // The dialog given runs in place of a plain one.
+    INT_PTR Run(const std::function<void(CDlgColorSub&)>& body, After after = After::EndFromOutside,
+                CDlgColorSub* given = nullptr);
 };

@@ -72,10 +72,10 @@ TEST_F(EndTest, CancelGivesBackTheOpeningValuesEverywhere)
     EXPECT_EQ(SimValue(1, "gain-red"), 205);
 }
 
-// Nothing of monitor 2 was saved when it was silent or in another mode at
-// opening: Cancel neither writes to it nor commits what it received
-// meanwhile, also when it was switched to the dialog's mode at its buttons.
-TEST_F(EndTest, CancelLeavesAMonitorThatWasSilentOrInAnotherModeAtOpening)
+// Only the monitors kept at opening (answering, in the dialog's mode) follow
+// the changes: one silent then, or in another mode and switched to the
+// dialog's at its buttons meanwhile, receives nothing, not even a commit.
+TEST_F(EndTest, OnlyMonitorsKeptAtOpeningFollowTheChanges)
 {
     Start(Scenario);
     ClickSameModels();
@@ -85,16 +85,48 @@ TEST_F(EndTest, CancelLeavesAMonitorThatWasSilentOrInAnotherModeAtOpening)
         Click(d, IDCANCEL);
     });
     EXPECT_EQ(SimValue(1, "brightness"), 60);
-    EXPECT_THAT(SimWrites(2), ElementsAre("0x82:0x10 3D0000", "0x82:0x10 3D0000"));
 
     Sim("set 2 mode 23 quiet");
     Run([&](CDlgColorSub& d) {
         Sim("set 2 mode 22 quiet");
-        Sim("trace clear");
+        Press(d, IDC_SLIDER_BRIGHTNESS, VK_RIGHT);
         Click(d, IDCANCEL);
     });
-    EXPECT_EQ(SimValue(2, "mode"), 22);
+    EXPECT_EQ(SimValue(2, "brightness"), 60);
     EXPECT_TRUE(SimWrites(2).empty());
+}
+
+// A value monitor 2 did not answer at opening could not be given back: it
+// is neither brought to monitor 1's nor changed, while the others follow.
+TEST_F(EndTest, AValueNotAnsweredAtOpeningStaysTheMonitorsOwn)
+{
+    Start(Scenario);
+    ClickSameModels();
+    Sim("set 2 brightness 45 quiet");
+    Sim("fault 2 read brightness times 1");
+    Run([&](CDlgColorSub& d) {
+        EXPECT_EQ(SimValue(2, "brightness"), 45);
+        Press(d, IDC_SLIDER_BRIGHTNESS, VK_RIGHT);
+        Choose(d, IDC_COMBO_GAMMA, "RTS");
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(SimValue(2, "brightness"), 45);
+    EXPECT_THAT(SimWrittenFeatures(2), Not(Contains("0x82:0x10")));
+    EXPECT_THAT(SimWrittenFeatures(2), Contains("0xFF00:0x66"));
+}
+
+// Monitors 2 and 5 report one serial: each gets its own values back.
+TEST_F(EndTest, MonitorsOfOneSerialGetTheirOwnValuesBack)
+{
+    const std::string scenario = std::string(Scenario) + "monitor 5 a A0000002\n";
+    Start(scenario.c_str());
+    ASSERT_EQ(theApp.m_StatusAll.m_arMonitors.GetSize(), 5);
+    ClickSameModels();
+    Sim("set 2 brightness 45 quiet");
+    Sim("set 5 brightness 30 quiet");
+    Run([&](CDlgColorSub& d) { Click(d, IDCANCEL); });
+    EXPECT_EQ(SimValue(2, "brightness"), 45);
+    EXPECT_EQ(SimValue(5, "brightness"), 30);
 }
 
 TEST_F(EndTest, ResetAsksFirstWhenTheModeCarriesFunctions)
@@ -164,10 +196,10 @@ TEST_F(EndTest, ResetIsCancelledWhenTheModeChangedMeanwhile)
     EXPECT_TRUE(SimWrites(1).empty());
 }
 
-// A plug, unplug or the wizard while the question is open: the dialog ended
-// from outside stays ended with 255, and a monitor made current meanwhile
-// is not the one the user agreed to reset.
-TEST_F(EndTest, ResetIsDroppedWhenTheMonitorsChangedMeanwhile)
+// Whatever ended the dialog while the question was open (the main window,
+// its own poll) ends the reset too, and a monitor made current meanwhile is
+// not the one the user agreed to reset.
+TEST_F(EndTest, ResetIsDroppedWhenTheDialogEndedOrTheMonitorChangedMeanwhile)
 {
     Start(Scenario);
     ClickSameModels();
@@ -188,6 +220,17 @@ TEST_F(EndTest, ResetIsDroppedWhenTheMonitorsChangedMeanwhile)
     ASSERT_EQ(theApp.m_StatusAll.m_hCurDevice, Handle(2));
     EXPECT_THAT(SimWrites(1), Not(Contains(ResetCommand)));
     EXPECT_THAT(SimWrites(2), Not(Contains(ResetCommand)));
+
+    // The dialog's own poll ended it: no longer permitted, no reset.
+    Start(Scenario);
+    CDlgColorSub* open = nullptr;
+    m_seams->messageBox = [&](HWND, LPCSTR, LPCSTR, UINT) {
+        Sim("set 1 adjust-enable 0 quiet");
+        PollTick(*open);
+        return IDYES;
+    };
+    EXPECT_EQ(Run([&](CDlgColorSub& d) { open = &d, Click(d, IDC_BTN_RESET); }), 0);
+    EXPECT_THAT(SimWrites(1), Not(Contains(ResetCommand)));
 }
 
 } // namespace

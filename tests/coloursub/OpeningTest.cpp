@@ -4,6 +4,8 @@
 // mode's mask allows it.
 #include "ColourSubTest.h"
 
+#include "../colour/ModeUnreadAtOpening.h"
+
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
 
@@ -140,6 +142,20 @@ TEST_F(MaskTest, GroupsFollowTheModeMaskAndTheAnswers)
                           IDC_SLIDER_HUE, IDC_COMBO_GAMMA, IDC_COMBO_CONTRAST_ENHANCER, IDC_COMBO_OVERDRIVE});
         EXPECT_FALSE(IsOn(d, IDC_BTN_RESET));
     });
+}
+
+// Without the mode there is no mask to allow anything, and Cancel could not
+// give a change back: nothing is offered.
+TEST_F(MaskTest, ModeUnreadAtOpeningOffersNothing)
+{
+    Start(Scenario);
+    CurrentCaps().dwModeFeatures[0] = 0x3ED94FF;   // what an unread mode's 0 would name
+    ModeUnreadAtOpening<CDlgColorSub> dialog;
+    Run([&](CDlgColorSub& d) {
+        ASSERT_FALSE(d.m_savedColor.Valid(ColorSlot::Mode));
+        ExpectEnabled(d, {});
+        EXPECT_FALSE(IsOn(d, IDC_BTN_RESET));
+    }, After::EndFromOutside, &dialog);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // the monitor's reports, and the ways it is ended from outside.
 #include "TunoraTest.h"
 
+#include "../colour/ModeUnreadAtOpening.h"
 #include "../shell/DeviceBroadcast.h"
 #include "device/MonitorFeatures.h"
 #include "device/OrvelUsb.h"
@@ -12,8 +13,6 @@
 #include "standins/libdravo/DravoSim.h"
 
 #include <dbt.h>
-
-#include <cstring>
 
 namespace {
 
@@ -162,25 +161,11 @@ TEST_F(TunoraOpeningTest, MonitorThatDoesNotAnswerLeavesTheListsEmpty)
     EXPECT_TRUE(theApp.m_pCurColor->Valid(ColorSlot::Mode));
 }
 
-// Answers the reachability read of the opening, then loses the mode.
-class ModeUnreadAtOpening : public CDlgColTunoraFunctions {
-public:
-    bool GetFeature(BYTE* buffer, short size, BYTE usage, WORD usagePage, WORD* maximum, WORD* second) override
-    {
-        if (FEATURE_COLOR_MODE.Is(usagePage, usage) && ++m_modeReads == 2) {
-            std::memset(buffer, 0, static_cast<size_t>(size));
-            return false;
-        }
-        return CDlgColTunoraFunctions::GetFeature(buffer, size, usage, usagePage, maximum, second);
-    }
-    int m_modeReads = 0;
-};
-
 // Without the mode there is no mask to allow a function: nothing can be chosen.
 TEST_F(TunoraOpeningTest, ModeUnreadAtOpeningLeavesEveryListDisabled)
 {
     Start(FunctionsScenario);
-    ModeUnreadAtOpening dialog;
+    ModeUnreadAtOpening<CDlgColTunoraFunctions> dialog;
     RunDialog([&](CDlgColTunoraFunctions& d) {
         EXPECT_FALSE(d.m_savedColor.Valid(ColorSlot::Mode));
         for (int id : {IDC_COMBO_SENSORA, IDC_COMBO_CRISORA, IDC_COMBO_SKIN_TONE, IDC_COMBO_TEXT_ENHANCER,
@@ -242,35 +227,48 @@ TEST_F(TunoraChangeTest, CancelPutsEveryMonitorBack)
     EXPECT_EQ(theApp.m_pCurColor->Value(ColorSlot::Crisora), 3);
 }
 
-TEST_F(TunoraChangeTest, CancelLeavesAMonitorWhoseStateWasNeverRead)
+// Only what the dialog found at opening takes part: a monitor silent then
+// receives nothing, and a function monitor 2 did not answer then is neither
+// brought to monitor 1's nor changed.
+TEST_F(TunoraChangeTest, OnlyWhatAnsweredAtOpeningTakesPart)
 {
     Start(FunctionsScenario);
     ClickSameModels();
-    Sim("fault 2 read mode times 1");   // silent while the dialog opens
+    Sim("fault 2 read mode times 1");
     RunDialog([&](CDlgColTunoraFunctions& dialog) {
         Choose(dialog, IDC_COMBO_GLINTARA, 5);
         Click(dialog, IDCANCEL);
     });
     EXPECT_EQ(Stored(1, FEATURE_GLINTARA), 2);
-    EXPECT_EQ(Stored(2, FEATURE_GLINTARA), 5) << "it followed the change but has nothing saved to go back to";
-    EXPECT_EQ(WritesTo(2, "0xFF01:0xA0"), 0);
-    EXPECT_EQ(WritesTo(2, "0xFF01:0xA9"), 0);
+    EXPECT_TRUE(Trace({"KvSetFeature", "monitor=2 "}).empty());
+
+    Sim("set 2 glintara 4 quiet");
+    Sim("fault 2 read glintara times 1");
+    RunDialog([&](CDlgColTunoraFunctions& dialog) {
+        EXPECT_EQ(Stored(2, FEATURE_GLINTARA), 4);
+        Choose(dialog, IDC_COMBO_GLINTARA, 5);
+        Choose(dialog, IDC_COMBO_CRISORA, 1);
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(Functions(2), (std::vector<int>{0, 3, 1, 1, 4}));
+    EXPECT_EQ(WritesTo(2, "0xFF01:0xAD"), 0);
+    EXPECT_EQ(WritesTo(2, "0xFF01:0xAA"), 2) << "the change and its restore";
 }
 
 // A notification that rebuilds the list without changing it (a monitor's
 // second HID interface) gives every monitor a new object while the dialog is
 // open. Monitor 4, in another mode at opening and switched to the dialog's
-// at its own buttons meanwhile, has nothing to get back.
+// at its own buttons meanwhile, was not kept: it takes no change.
 TEST_F(TunoraChangeTest, CancelAfterARebuildGivesBackWhatWasFoundAtOpening)
 {
     Start(FunctionsScenario);
     ClickSameModels();
     RunDialog([&](CDlgColTunoraFunctions& dialog) {
-        Choose(dialog, IDC_COMBO_GLINTARA, 5);
         ASSERT_TRUE(theApp.m_StatusAll.m_arMonitors[1]->m_Color.Valid(ColorSlot::Mode));
         ASSERT_EQ(DeviceBroadcast::Interface(OrvelUsbVendorId, 0x0101).SendTo(Main().m_hWnd, DBT_DEVICEARRIVAL), TRUE);
         ASSERT_FALSE(theApp.m_StatusAll.m_arMonitors[1]->m_Color.Valid(ColorSlot::Mode)) << "not rebuilt";
         Sim("set 4 mode 22 quiet");
+        Choose(dialog, IDC_COMBO_GLINTARA, 5);
         Sim("trace clear");
         Click(dialog, IDCANCEL);
     });
@@ -278,6 +276,7 @@ TEST_F(TunoraChangeTest, CancelAfterARebuildGivesBackWhatWasFoundAtOpening)
     EXPECT_EQ(Functions(2), (std::vector<int>{0, 3, 1, 1, 2}));
     EXPECT_EQ(WritesTo(2, "0xFF01:0xA0"), 1);
     EXPECT_EQ(Stored(4, FEATURE_COLOR_MODE), 22);
+    EXPECT_EQ(Stored(4, FEATURE_GLINTARA), 2);
     EXPECT_EQ(WritesTo(4, "0xFF01:0xA0"), 0);
 }
 
@@ -302,16 +301,46 @@ TEST_F(TunoraChangeTest, ResetSendsTheCommandAndReportsRefill)
     EXPECT_EQ(Stored(2, FEATURE_GLINTARA), 2);
 }
 
-TEST_F(TunoraEndingTest, ClosedFromOutsideLeavesThePageBusy)
+// Closed from outside after a changed monitor set, the page leaves the
+// settings window to the main window, which is about to hide it. With the
+// same monitors nothing else would restore it: the page does.
+TEST_F(TunoraEndingTest, ClosedFromOutsideLeavesThePageToTheMainWindow)
 {
     Start(FunctionsScenario);
-    OpenFromPage([&](CDlgColTunoraFunctions&) { Main().CloseSubDialogs(); });
+    OpenFromPage([&](CDlgColTunoraFunctions&) {
+        Main().m_bSetChanged = TRUE;
+        Main().CloseSubDialogs();
+    });
+    Main().m_bSetChanged = FALSE;
     EXPECT_EQ(theApp.m_hWndTunora, nullptr);
     EXPECT_TRUE(theApp.m_StatusAll.m_bSubDialogOpen) << "the rebuild clears it";
     EXPECT_EQ(theApp.m_hWndReport.load(), nullptr);
     EXPECT_TRUE(Trace({"KvSetFeature"}).empty());
 
+    OpenFromPage([&](CDlgColTunoraFunctions&) { Main().CloseSubDialogs(); });
+    EXPECT_FALSE(theApp.m_StatusAll.m_bSubDialogOpen);
+    EXPECT_EQ(theApp.m_hWndReport.load(), Page().m_hWnd);
+
     EXPECT_EQ(RunDialog([&](CDlgColTunoraFunctions& dialog) { dialog.SendMessage(UM_CLOSE_SUBDIALOG); }), 255);
+}
+
+// Any plug or unplug makes the default monitor current under a dialog open
+// on another one: a choice or Cancel before the main window closes it writes
+// nothing, there or to the dialog's own monitor.
+TEST_F(TunoraEndingTest, ChoiceAfterAnotherMonitorBecameCurrentWritesNothing)
+{
+    Start(FunctionsScenario, 1);
+    EXPECT_EQ(RunDialog([&](CDlgColTunoraFunctions& dialog) {
+                  ASSERT_GE(SimUnplug(3), 0);
+                  ASSERT_EQ(theApp.m_StatusAll.m_hCurDevice, Handle(1));
+                  Sim("trace clear");
+                  Choose(dialog, IDC_COMBO_GLINTARA, 5);
+                  Click(dialog, IDCANCEL);
+              }),
+              SubDialogClosedFromOutside);
+    EXPECT_TRUE(Trace({"KvSetFeature"}).empty());
+    ASSERT_GE(SimPlug(3), 0);
+    Rebuild();
 }
 
 TEST_F(TunoraEndingTest, PollAndDeviceChangeEndTheDialog)
