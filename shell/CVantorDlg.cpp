@@ -490,15 +490,8 @@ LRESULT CVantorDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_tab.ShowWindow(SW_SHOW);
         break;
     default:
-        if (message == m_uTaskbarCreated && m_uTaskbarCreated != 0) {
-            m_nTrayState = 0;
-            UpdateTrayIcon();
-            // The user was told that the program ends: without its icon
-            // nobody could reach it, and it would hold the single-instance
-            // mutex. Posted, so that the exit runs outside this message.
-            if (!theApp.m_bTrayIconOk)
-                PostMessage(WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
-        }
+        if (message == m_uTaskbarCreated && m_uTaskbarCreated != 0)
+            OnTaskbarCreated();
         break;
     }
     return CDialog::WindowProc(message, wParam, lParam);

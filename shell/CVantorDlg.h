@@ -126,6 +126,7 @@ private:
     bool IsModalDialogOpen() const;
     void RefreshShownPage();
 
+    void OnTaskbarCreated();
     void OnTrayIcon(LPARAM lParam);
     void ShowTrayMenu();
     void OnHotKey(LPARAM lParam);

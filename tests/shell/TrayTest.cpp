@@ -343,12 +343,12 @@ TEST_F(TrayTest, AddingIsRetriedWhileTheShellTimesOut)
 TEST_F(TrayTest, AnotherErrorEndsTheProgramWithItsMessage)
 {
     LoadOne();
-    trayAnswer = [](DWORD message, NOTIFYICONDATAA*) -> BOOL {
+    trayAnswer = [](DWORD, NOTIFYICONDATAA*) -> BOOL {
         SetLastError(ERROR_ACCESS_DENIED);
-        return message != NIM_ADD;
+        return FALSE;
     };
     EXPECT_FALSE(Start());
-    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_DELETE}));
+    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
     EXPECT_TRUE(sleeps.empty());
     ASSERT_EQ(messageBoxes.size(), 1u);
     EXPECT_EQ(messageBoxes[0], TrayFailedText);
@@ -394,13 +394,32 @@ TEST_F(TrayTest, ANewTaskbarGetsTheIconAgainOrTheProgramEnds)
     EXPECT_EQ(trayCalls[1].icon, 128u);
     EXPECT_EQ(dlg->m_nTrayState, 1);
 
-    // A failed re-add is told, and the program ends as "E&xit" ends it.
-    trayAnswer = [](DWORD, NOTIFYICONDATAA*) -> BOOL {
+    // The shell comes back while a failed re-add is told: its announcement
+    // shows the icon, and the program goes on.
+    bool shellBack = false;
+    trayAnswer = [&](DWORD, NOTIFYICONDATAA*) -> BOOL {
         SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
+        return shellBack;
     };
     const HWND window = dlg->m_hWnd;
-    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    {
+        Seams::Override seams;
+        seams->messageBox = [&](HWND, LPCSTR, LPCSTR, UINT) {
+            shellBack = true;
+            SendMessageA(window, taskbarCreated, 0, 0);
+            return IDOK;
+        };
+        SendMessageA(window, taskbarCreated, 0, 0);
+    }
+    Pump();
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(quitSeen);
+    EXPECT_EQ(dlg->m_nTrayState, 1);
+
+    // A failed re-add is told, and the program ends as "E&xit" ends it.
+    shellBack = false;
+    SendMessageA(window, taskbarCreated, 0, 0);
     ASSERT_EQ(messageBoxes.size(), 1u);
     EXPECT_EQ(messageBoxes[0], TrayFailedText);
     EXPECT_FALSE(theApp.m_bTrayIconOk);
@@ -414,7 +433,11 @@ TEST_F(TrayTest, ANewTaskbarGetsTheIconAgainOrTheProgramEnds)
     EXPECT_EQ(SimTrace::Count("KvRelease"), 1);
 }
 
-TEST_F(TrayTest, TheShellAcceptsTheIconData)
+// The shell takes the icon data. It announces a new taskbar also when it
+// kept its icons (display scaling, a remote session, another primary
+// monitor) and then refuses to add the icon it shows: the icon is found
+// there, also twice in a row and while a dialog runs on the settings window.
+TEST_F(TrayTest, TheShellTakesTheIconDataAndKeepsItForANewTaskbar)
 {
     std::vector<BOOL> answers;
     trayAnswer = [&](DWORD message, NOTIFYICONDATAA* data) -> BOOL {
@@ -422,10 +445,21 @@ TEST_F(TrayTest, TheShellAcceptsTheIconData)
         return answers.back();
     };
     LoadOne();
-    StartOk();
+    CVantorDlg* dlg = StartOk();
+    Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
+    Seams::Override seams;
+    seams->modalDialogReady = [&](CDialog& box) {
+        SendMessageA(dlg->m_hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        SendMessageA(dlg->m_hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        PostMessageA(box.m_hWnd, WM_COMMAND, IDOK, 0);
+    };
+    SendMessageA(dlg->m_hWnd, WM_SYSCOMMAND, IdmAbout, 0);
+    EXPECT_TRUE(messageBoxes.empty());
+    EXPECT_TRUE(theApp.m_bSettingShown);
     Stop();
-    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
-    EXPECT_EQ(answers, (std::vector<BOOL>{TRUE, TRUE, TRUE}));
+    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_MODIFY, NIM_MODIFY, NIM_ADD,
+                                                       NIM_MODIFY, NIM_MODIFY, NIM_DELETE}));
+    EXPECT_EQ(answers, (std::vector<BOOL>{TRUE, TRUE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE, TRUE}));
 }
 
 } // namespace
