@@ -429,6 +429,7 @@ void CVantorDlg::OnDestroy()
     theApp.PurgeReports();
     ShellSeams::UnregisterDeviceNotify(theApp.m_hDevNotify);
     theApp.m_hDevNotify = nullptr;
+    NoteCaptionDrawn(m_hWnd, FALSE);
 }
 
 void CVantorDlg::PostNcDestroy()
@@ -484,6 +485,9 @@ LRESULT CVantorDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HOTKEY:
         if (!theApp.m_bSettingShown)
             OnHotKey(lParam);
+        break;
+    case WM_NCACTIVATE:
+        NoteCaptionDrawn(m_hWnd, wParam);
         break;
     case UM_REDRAW_TAB:
         m_tab.ShowWindow(SW_HIDE);

@@ -66,6 +66,7 @@ public:
     CaptionWatch() { s_hook = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId()); }
     ~CaptionWatch() { UnhookWindowsHookEx(s_hook); }
     static bool DrawnActive(HWND window) { return s_window == window && s_active; }
+    static int Deactivations() { return s_deactivations; }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
@@ -74,12 +75,14 @@ private:
         if (code == HC_ACTION && message->message == WM_NCACTIVATE) {
             s_window = message->hwnd;
             s_active = message->wParam != 0;
+            s_deactivations += s_active ? 0 : 1;
         }
         return CallNextHookEx(s_hook, code, wParam, lParam);
     }
     static inline HHOOK s_hook = nullptr;
     static inline HWND s_window = nullptr;
     static inline bool s_active = false;
+    static inline int s_deactivations = 0;
 };
 
 class TrayTest : public ShellTest
@@ -242,6 +245,15 @@ TEST_F(TrayTest, TheSettingsWindowOpensActiveEveryTime)
     dlg->m_bSetChanged = TRUE;   // the timer hides it after a change of the monitor set
     ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(dlg->m_hWnd); }));
     OpenFromTheTaskbar(dlg, taskbar, "after the automatic hide");
+
+    // A double-click on the shown window in front leaves it alone: a
+    // deactivation would flash its caption grey and hand the activation away.
+    const int deactivations = CaptionWatch::Deactivations();
+    Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
+    Pump();
+    EXPECT_EQ(CaptionWatch::Deactivations(), deactivations);
+    EXPECT_TRUE(CaptionWatch::DrawnActive(dlg->m_hWnd));
+    EXPECT_EQ(GetForegroundWindow(), dlg->m_hWnd);
 }
 
 TEST_F(TrayTest, TheRightButtonMenuWithAMonitor)
