@@ -270,14 +270,19 @@ void CVantorDlg::OnShowWindow(BOOL bShow, UINT nStatus)
         m_tab.SetFocus();
 }
 
+// Shown already, it is only brought back when it was left minimised (a
+// colour dialog closed from outside leaves it so), as an opening brings it.
 void CVantorDlg::ShowSettingWindow()
 {
-    if (theApp.m_bSettingShown)
-        return;
-    UnregisterAllHotKeys();
-    theApp.m_bSettingShown = TRUE;
+    if (theApp.m_bSettingShown) {
+        if (!IsMinimisedAlone())
+            return;
+    } else {
+        UnregisterAllHotKeys();
+        theApp.m_bSettingShown = TRUE;
+        PlaceSettingWindow();
+    }
     ResetToFirstTab();
-    PlaceSettingWindow();
     ShowWindow(SW_SHOWNORMAL);
     BringToForeground(m_hWnd);
     OnExitSizeMove(0, 0);
@@ -292,6 +297,13 @@ void CVantorDlg::PlaceSettingWindow()
         return;
     CenterOnScreenOf(::FindWindowA("Shell_TrayWnd", nullptr));
     m_bPlaced = TRUE;
+}
+
+// Minimised with no dialog of its own running on it: a colour dialog keeps
+// it minimised while it runs.
+bool CVantorDlg::IsMinimisedAlone() const
+{
+    return ::IsIconic(m_hWnd) && !IsModalDialogOpen();
 }
 
 void CVantorDlg::HideSettingWindow()

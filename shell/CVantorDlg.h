@@ -124,6 +124,7 @@ private:
     CDialog* PageOfTab(int nTab);
     bool HasMonitors() const;
     bool IsModalDialogOpen() const;
+    bool IsMinimisedAlone() const;
     void RefreshShownPage();
 
     void OnTaskbarCreated();

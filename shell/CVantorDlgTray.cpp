@@ -91,7 +91,7 @@ void CVantorDlg::OnTrayIcon(LPARAM lParam)
 {
     if (lParam != WM_LBUTTONDBLCLK)
         return;
-    if (theApp.m_bSettingShown) {
+    if (theApp.m_bSettingShown && !IsMinimisedAlone()) {
         BringToForeground(m_hWnd);
     } else if (theApp.m_StatusAll.m_hCurDevice != 0) {
         m_pageHotKey.PostMessage(UM_PAGE_REFRESH, 0, 0);

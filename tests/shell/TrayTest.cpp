@@ -1,8 +1,8 @@
 // The tray icon: its notification data, the image that tells whether a
 // monitor is present, adding it while the shell times out, the failure
 // message, re-adding it for a new taskbar (or ending when it cannot be),
-// the icon's mouse messages, and the settings window they open coming up
-// active.
+// the icon's mouse messages, and the settings window they open or restore
+// coming up active.
 #include "HotKeyProbe.h"
 #include "Scenarios.h"
 #include "ShellIds.h"
@@ -254,6 +254,22 @@ TEST_F(TrayTest, TheSettingsWindowOpensActiveEveryTime)
     EXPECT_EQ(CaptionWatch::Deactivations(), deactivations);
     EXPECT_TRUE(CaptionWatch::DrawnActive(dlg->m_hWnd));
     EXPECT_EQ(GetForegroundWindow(), dlg->m_hWnd);
+
+    // Left minimised (a colour dialog closed from outside leaves it so), the
+    // shown window is restored as an opening brings it, on the first tab.
+    dlg->m_tab.SetCurSel(2);
+    dlg->m_nCurTab = 2;
+    dlg->ShowPage(2);
+    // Minimised while it held the display's input focus, the window would
+    // leave Wine a focus loss to handle late, after the restore.
+    taskbar.Take();
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == taskbar.Window(); }));
+    dlg->ShowWindow(SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(dlg->m_hWnd));
+    OpenFromTheTaskbar(dlg, taskbar, "minimised");
+    EXPECT_FALSE(IsIconic(dlg->m_hWnd));
+    EXPECT_EQ(dlg->m_tab.GetCurSel(), 0);
+    EXPECT_TRUE(IsWindowVisible(dlg->m_pageHotKey.m_hWnd));
 }
 
 TEST_F(TrayTest, TheRightButtonMenuWithAMonitor)
