@@ -270,14 +270,19 @@ void CVantorDlg::OnShowWindow(BOOL bShow, UINT nStatus)
         m_tab.SetFocus();
 }
 
+// Shown already, it is only brought back when it was left minimised (a
+// colour dialog closed from outside leaves it so), as an opening brings it.
 void CVantorDlg::ShowSettingWindow()
 {
-    if (theApp.m_bSettingShown)
-        return;
-    UnregisterAllHotKeys();
-    theApp.m_bSettingShown = TRUE;
+    if (theApp.m_bSettingShown) {
+        if (!IsMinimisedAlone())
+            return;
+    } else {
+        UnregisterAllHotKeys();
+        theApp.m_bSettingShown = TRUE;
+        PlaceSettingWindow();
+    }
     ResetToFirstTab();
-    PlaceSettingWindow();
     ShowWindow(SW_SHOWNORMAL);
     BringToForeground(m_hWnd);
     OnExitSizeMove(0, 0);
@@ -292,6 +297,13 @@ void CVantorDlg::PlaceSettingWindow()
         return;
     CenterOnScreenOf(::FindWindowA("Shell_TrayWnd", nullptr));
     m_bPlaced = TRUE;
+}
+
+// Minimised with no dialog of its own running on it: a colour dialog keeps
+// it minimised while it runs.
+bool CVantorDlg::IsMinimisedAlone() const
+{
+    return ::IsIconic(m_hWnd) && !IsModalDialogOpen();
 }
 
 void CVantorDlg::HideSettingWindow()
@@ -429,6 +441,7 @@ void CVantorDlg::OnDestroy()
     theApp.PurgeReports();
     ShellSeams::UnregisterDeviceNotify(theApp.m_hDevNotify);
     theApp.m_hDevNotify = nullptr;
+    NoteCaptionDrawn(m_hWnd, FALSE);
 }
 
 void CVantorDlg::PostNcDestroy()
@@ -485,20 +498,16 @@ LRESULT CVantorDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (!theApp.m_bSettingShown)
             OnHotKey(lParam);
         break;
+    case WM_NCACTIVATE:
+        NoteCaptionDrawn(m_hWnd, wParam);
+        break;
     case UM_REDRAW_TAB:
         m_tab.ShowWindow(SW_HIDE);
         m_tab.ShowWindow(SW_SHOW);
         break;
     default:
-        if (message == m_uTaskbarCreated && m_uTaskbarCreated != 0) {
-            m_nTrayState = 0;
-            UpdateTrayIcon();
-            // The user was told that the program ends: without its icon
-            // nobody could reach it, and it would hold the single-instance
-            // mutex. Posted, so that the exit runs outside this message.
-            if (!theApp.m_bTrayIconOk)
-                PostMessage(WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
-        }
+        if (message == m_uTaskbarCreated && m_uTaskbarCreated != 0)
+            OnTaskbarCreated();
         break;
     }
     return CDialog::WindowProc(message, wParam, lParam);

@@ -124,8 +124,10 @@ private:
     CDialog* PageOfTab(int nTab);
     bool HasMonitors() const;
     bool IsModalDialogOpen() const;
+    bool IsMinimisedAlone() const;
     void RefreshShownPage();
 
+    void OnTaskbarCreated();
     void OnTrayIcon(LPARAM lParam);
     void ShowTrayMenu();
     void OnHotKey(LPARAM lParam);

@@ -33,14 +33,21 @@ BOOL CVantorDlg::TrayNotify(DWORD dwMessage, UINT nIconId, CString strTip)
         return ShellSeams::NotifyIcon(dwMessage, &data) ? TRUE : FALSE;
 
     // While the shell is still starting it answers with time-outs; the add
-    // is retried, and a time-out may still have added the icon.
+    // is retried, and a time-out may still have added the icon. The shell
+    // also announces a new taskbar when it kept its icons (display scaling,
+    // a remote session, another primary monitor) and then refuses the add
+    // of an icon it shows: a modify with the same data finds it there.
     BOOL added = FALSE;
     for (int attempt = 0; attempt < TrayAddAttempts && !added; ++attempt) {
         added = ShellSeams::NotifyIcon(NIM_ADD, &data);
-        if (added || GetLastError() != ERROR_TIMEOUT)
+        if (added)
             break;
-        Seams::Sleep(TrayRetryPauseMs);
+        const bool timedOut = GetLastError() == ERROR_TIMEOUT;
+        if (timedOut)
+            Seams::Sleep(TrayRetryPauseMs);
         added = ShellSeams::NotifyIcon(NIM_MODIFY, &data);
+        if (!timedOut)
+            break;
     }
     if (!added) {
         AfxMessageBox(IDS_TRAY_ICON_FAILED, MB_ICONERROR);
@@ -66,11 +73,25 @@ void CVantorDlg::UpdateTrayIcon()
     }
 }
 
+// The icon is added again for the new taskbar. The program ends, as "E&xit"
+// ends it, only when the icon is not shown afterwards: without it nobody
+// could reach the program, which would hold the single-instance mutex. The
+// state, not the failure, decides: another announcement handled while the
+// failure was told may have shown the icon. Posted, so that the exit runs
+// outside this message.
+void CVantorDlg::OnTaskbarCreated()
+{
+    m_nTrayState = TrayNone;
+    UpdateTrayIcon();
+    if (m_nTrayState == TrayNone)
+        PostMessage(WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
+}
+
 void CVantorDlg::OnTrayIcon(LPARAM lParam)
 {
     if (lParam != WM_LBUTTONDBLCLK)
         return;
-    if (theApp.m_bSettingShown) {
+    if (theApp.m_bSettingShown && !IsMinimisedAlone()) {
         BringToForeground(m_hWnd);
     } else if (theApp.m_StatusAll.m_hCurDevice != 0) {
         m_pageHotKey.PostMessage(UM_PAGE_REFRESH, 0, 0);

@@ -1,8 +1,8 @@
 // The tray icon: its notification data, the image that tells whether a
 // monitor is present, adding it while the shell times out, the failure
 // message, re-adding it for a new taskbar (or ending when it cannot be),
-// the icon's mouse messages, and the settings window they open coming up
-// active.
+// the icon's mouse messages, and the settings window they open or restore
+// coming up active.
 #include "HotKeyProbe.h"
 #include "Scenarios.h"
 #include "ShellIds.h"
@@ -66,6 +66,7 @@ public:
     CaptionWatch() { s_hook = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId()); }
     ~CaptionWatch() { UnhookWindowsHookEx(s_hook); }
     static bool DrawnActive(HWND window) { return s_window == window && s_active; }
+    static int Deactivations() { return s_deactivations; }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
@@ -74,12 +75,14 @@ private:
         if (code == HC_ACTION && message->message == WM_NCACTIVATE) {
             s_window = message->hwnd;
             s_active = message->wParam != 0;
+            s_deactivations += s_active ? 0 : 1;
         }
         return CallNextHookEx(s_hook, code, wParam, lParam);
     }
     static inline HHOOK s_hook = nullptr;
     static inline HWND s_window = nullptr;
     static inline bool s_active = false;
+    static inline int s_deactivations = 0;
 };
 
 class TrayTest : public ShellTest
@@ -242,6 +245,31 @@ TEST_F(TrayTest, TheSettingsWindowOpensActiveEveryTime)
     dlg->m_bSetChanged = TRUE;   // the timer hides it after a change of the monitor set
     ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(dlg->m_hWnd); }));
     OpenFromTheTaskbar(dlg, taskbar, "after the automatic hide");
+
+    // A double-click on the shown window in front leaves it alone: a
+    // deactivation would flash its caption grey and hand the activation away.
+    const int deactivations = CaptionWatch::Deactivations();
+    Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
+    Pump();
+    EXPECT_EQ(CaptionWatch::Deactivations(), deactivations);
+    EXPECT_TRUE(CaptionWatch::DrawnActive(dlg->m_hWnd));
+    EXPECT_EQ(GetForegroundWindow(), dlg->m_hWnd);
+
+    // Left minimised (a colour dialog closed from outside leaves it so), the
+    // shown window is restored as an opening brings it, on the first tab.
+    dlg->m_tab.SetCurSel(2);
+    dlg->m_nCurTab = 2;
+    dlg->ShowPage(2);
+    // Minimised while it held the display's input focus, the window would
+    // leave Wine a focus loss to handle late, after the restore.
+    taskbar.Take();
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == taskbar.Window(); }));
+    dlg->ShowWindow(SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(dlg->m_hWnd));
+    OpenFromTheTaskbar(dlg, taskbar, "minimised");
+    EXPECT_FALSE(IsIconic(dlg->m_hWnd));
+    EXPECT_EQ(dlg->m_tab.GetCurSel(), 0);
+    EXPECT_TRUE(IsWindowVisible(dlg->m_pageHotKey.m_hWnd));
 }
 
 TEST_F(TrayTest, TheRightButtonMenuWithAMonitor)
@@ -343,12 +371,12 @@ TEST_F(TrayTest, AddingIsRetriedWhileTheShellTimesOut)
 TEST_F(TrayTest, AnotherErrorEndsTheProgramWithItsMessage)
 {
     LoadOne();
-    trayAnswer = [](DWORD message, NOTIFYICONDATAA*) -> BOOL {
+    trayAnswer = [](DWORD, NOTIFYICONDATAA*) -> BOOL {
         SetLastError(ERROR_ACCESS_DENIED);
-        return message != NIM_ADD;
+        return FALSE;
     };
     EXPECT_FALSE(Start());
-    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_DELETE}));
+    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
     EXPECT_TRUE(sleeps.empty());
     ASSERT_EQ(messageBoxes.size(), 1u);
     EXPECT_EQ(messageBoxes[0], TrayFailedText);
@@ -394,13 +422,32 @@ TEST_F(TrayTest, ANewTaskbarGetsTheIconAgainOrTheProgramEnds)
     EXPECT_EQ(trayCalls[1].icon, 128u);
     EXPECT_EQ(dlg->m_nTrayState, 1);
 
-    // A failed re-add is told, and the program ends as "E&xit" ends it.
-    trayAnswer = [](DWORD, NOTIFYICONDATAA*) -> BOOL {
+    // The shell comes back while a failed re-add is told: its announcement
+    // shows the icon, and the program goes on.
+    bool shellBack = false;
+    trayAnswer = [&](DWORD, NOTIFYICONDATAA*) -> BOOL {
         SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
+        return shellBack;
     };
     const HWND window = dlg->m_hWnd;
-    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    {
+        Seams::Override seams;
+        seams->messageBox = [&](HWND, LPCSTR, LPCSTR, UINT) {
+            shellBack = true;
+            SendMessageA(window, taskbarCreated, 0, 0);
+            return IDOK;
+        };
+        SendMessageA(window, taskbarCreated, 0, 0);
+    }
+    Pump();
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(quitSeen);
+    EXPECT_EQ(dlg->m_nTrayState, 1);
+
+    // A failed re-add is told, and the program ends as "E&xit" ends it.
+    shellBack = false;
+    SendMessageA(window, taskbarCreated, 0, 0);
     ASSERT_EQ(messageBoxes.size(), 1u);
     EXPECT_EQ(messageBoxes[0], TrayFailedText);
     EXPECT_FALSE(theApp.m_bTrayIconOk);
@@ -414,7 +461,11 @@ TEST_F(TrayTest, ANewTaskbarGetsTheIconAgainOrTheProgramEnds)
     EXPECT_EQ(SimTrace::Count("KvRelease"), 1);
 }
 
-TEST_F(TrayTest, TheShellAcceptsTheIconData)
+// The shell takes the icon data. It announces a new taskbar also when it
+// kept its icons (display scaling, a remote session, another primary
+// monitor) and then refuses to add the icon it shows: the icon is found
+// there, also twice in a row and while a dialog runs on the settings window.
+TEST_F(TrayTest, TheShellTakesTheIconDataAndKeepsItForANewTaskbar)
 {
     std::vector<BOOL> answers;
     trayAnswer = [&](DWORD message, NOTIFYICONDATAA* data) -> BOOL {
@@ -422,10 +473,21 @@ TEST_F(TrayTest, TheShellAcceptsTheIconData)
         return answers.back();
     };
     LoadOne();
-    StartOk();
+    CVantorDlg* dlg = StartOk();
+    Mouse(dlg->m_hWnd, WM_LBUTTONDBLCLK);
+    Seams::Override seams;
+    seams->modalDialogReady = [&](CDialog& box) {
+        SendMessageA(dlg->m_hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        SendMessageA(dlg->m_hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        PostMessageA(box.m_hWnd, WM_COMMAND, IDOK, 0);
+    };
+    SendMessageA(dlg->m_hWnd, WM_SYSCOMMAND, IdmAbout, 0);
+    EXPECT_TRUE(messageBoxes.empty());
+    EXPECT_TRUE(theApp.m_bSettingShown);
     Stop();
-    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
-    EXPECT_EQ(answers, (std::vector<BOOL>{TRUE, TRUE, TRUE}));
+    EXPECT_EQ(Messages(trayCalls), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_MODIFY, NIM_MODIFY, NIM_ADD,
+                                                       NIM_MODIFY, NIM_MODIFY, NIM_DELETE}));
+    EXPECT_EQ(answers, (std::vector<BOOL>{TRUE, TRUE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE, TRUE}));
 }
 
 } // namespace
