@@ -164,7 +164,7 @@ bool CDlgHotKey::IsHeldByOtherControl(int control, HotKeyBinding binding) const
         if (j == control)
             continue;
         m_hotKey[j].GetHotKey(held.wVirtualKey, held.wModifiers);
-        if (held == binding)
+        if (held.IsSameCombination(binding))
             return true;
     }
     return false;

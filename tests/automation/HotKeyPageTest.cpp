@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr WORD Shift = HOTKEYF_SHIFT, Ctrl = HOTKEYF_CONTROL, Alt = HOTKEYF_ALT;
+constexpr WORD Shift = HOTKEYF_SHIFT, Ctrl = HOTKEYF_CONTROL, Alt = HOTKEYF_ALT, Ext = HOTKEYF_EXT;
 constexpr int PowerControl = 0, ColorModeControl = 1, GlintaraControl = 2, MuteControl = 5, ScreenSizeControl = 6;
 
 // Monitors of hot-key type 1, type 0 and none, and one of the first model
@@ -239,6 +239,14 @@ TEST_F(HotKeyPageTest, ACombinationOfAnotherControlIsClearedFromTheOneEdited)
     EXPECT_EQ(Slot(0, HotKeyPower), (HotKeyBinding{'P', Ctrl}));
     Type(MuteControl, 'P', Ctrl | Shift);   // other modifiers: another combination
     EXPECT_EQ(Slot(0, HotKeyMute), (HotKeyBinding{'P', Ctrl | Shift}));
+
+    // Ctrl+Ins and Ctrl+Num 0 with NumLock off differ only in the extended
+    // flag, which the system does not register: one combination.
+    Type(ColorModeControl, VK_INSERT, Ctrl | Ext);
+    Type(ScreenSizeControl, VK_INSERT, Ctrl);
+    EXPECT_EQ(Shown(ScreenSizeControl), HotKeyBinding{});
+    EXPECT_EQ(Slot(0, HotKeyScreenSize), HotKeyBinding{});
+    EXPECT_EQ(Slot(0, HotKeyColorMode), (HotKeyBinding{VK_INSERT, Ctrl | Ext}));
 }
 
 TEST_F(HotKeyPageTest, OnlyTypingWhileTheWindowIsShownCounts)
