@@ -17,12 +17,6 @@ int TypeOf(const CMonitorStatus* monitor)
     return monitor ? HotKeyTypeOf(monitor->m_Caps.dwHotKeyCaps, monitor->m_Caps.dwHotKeyCaps2) : HotKeyTypeNone;
 }
 
-CMonitorStatus* CurrentMonitor()
-{
-    const CMonitorStatusAll& all = theApp.m_StatusAll;
-    return all.m_arMonitors.GetSize() > 0 ? all.GetCurrent() : nullptr;
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDlgHotKey, CDialog)
@@ -98,6 +92,8 @@ CMonitorStatus* CDlgHotKey::FillMonitorList()
 void CDlgHotKey::ShowHotKeys()
 {
     CMonitorStatus* current = FillMonitorList();
+    m_bMonitorShown = current != nullptr;
+    m_strShownSerial = current ? current->m_strSerial : CString();
     if (!current)
         return;
     const int type = TypeOf(current);
@@ -148,6 +144,19 @@ BOOL CDlgHotKey::OnCommand(WPARAM wParam, LPARAM lParam)
     return CDialog::OnCommand(wParam, lParam);
 }
 
+// Found again in the list as it is now: a rebuild since the page was last
+// refreshed may have removed it, or made another monitor current.
+CMonitorStatus* CDlgHotKey::ShownMonitor() const
+{
+    const CMonitorStatusAll& all = theApp.m_StatusAll;
+    for (int i = 0; m_bMonitorShown && i < all.m_arMonitors.GetSize(); ++i) {
+        CMonitorStatus* monitor = all.m_arMonitors[i];
+        if (monitor && monitor->m_strSerial == m_strShownSerial)
+            return monitor;
+    }
+    return nullptr;
+}
+
 int CDlgHotKey::ControlIndexOf(HWND control) const
 {
     for (int i = 0; control && i < HotKeyControlCount; ++i) {
@@ -191,7 +200,7 @@ INT_PTR CDlgHotKey::WarnAboutF12()
 void CDlgHotKey::EditHotKey(HWND control)
 {
     const int i = ControlIndexOf(control);
-    if (i < 0 || TypeOf(CurrentMonitor()) == HotKeyTypeNone || theApp.m_bSettingShown != TRUE ||
+    if (i < 0 || TypeOf(ShownMonitor()) == HotKeyTypeNone || theApp.m_bSettingShown != TRUE ||
         ::GetFocus() != control)
         return;
     HotKeyBinding binding;
@@ -212,16 +221,16 @@ void CDlgHotKey::EditHotKey(HWND control)
         ClearControl(i);
     }
     // The box ran a message loop: the monitor list may have been rebuilt
-    // meanwhile, so the current monitor is taken again.
-    CMonitorStatus* current = CurrentMonitor();
-    const int type = TypeOf(current);
+    // meanwhile, so the shown monitor is looked for again.
+    CMonitorStatus* shown = ShownMonitor();
+    const int type = TypeOf(shown);
     if (type == HotKeyTypeNone || boxResult == SubDialogClosedFromOutside)
         return;
     const int slot = HotKeyFunctionSlots[type][i];
     if (slot < 0)
         return;
-    current->m_HotKeys[slot] = binding;
-    SaveHotKeys(current);
+    shown->m_HotKeys[slot] = binding;
+    SaveHotKeys(shown);
 }
 
 void CDlgHotKey::SaveHotKeys(CMonitorStatus* pMonitor)
@@ -239,20 +248,23 @@ void CDlgHotKey::SaveHotKeys(CMonitorStatus* pMonitor)
     WriteBinary(RegValueMod, mods, sizeof mods, key);
 }
 
+// From the monitor the page shows: the one made current meanwhile (a
+// plugged monitor, the screen the window was dragged to, the association
+// rebuild's default) has bindings the user never saw here.
 void CDlgHotKey::CopyHotKeysToSameModels()
 {
     if (m_comboMonitor.GetCurSel() < 0)
         return;
-    CMonitorStatus* current = CurrentMonitor();
+    CMonitorStatus* shown = ShownMonitor();
     // A model code that could not be read says nothing about the model.
-    if (!current || current->m_strModelCode.IsEmpty())
+    if (!shown || shown->m_strModelCode.IsEmpty())
         return;
     const CMonitorStatusAll& all = theApp.m_StatusAll;
     for (int i = 0; i < all.m_arMonitors.GetSize(); ++i) {
         CMonitorStatus* monitor = all.m_arMonitors[i];
-        if (!monitor || monitor == current || monitor->m_strModelCode != current->m_strModelCode)
+        if (!monitor || monitor == shown || monitor->m_strModelCode != shown->m_strModelCode)
             continue;
-        monitor->m_HotKeys = current->m_HotKeys;
+        monitor->m_HotKeys = shown->m_HotKeys;
         SaveHotKeys(monitor);
     }
 }

@@ -34,6 +34,10 @@ public:
     CBrush m_brBackground;
     CSize m_sizeBackground;
     BOOL m_bPageVisible;
+    // The monitor whose bindings the controls show, by its serial: edits
+    // and same-model copies act on it, never on whichever is current then.
+    bool m_bMonitorShown = false;
+    CString m_strShownSerial;
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -50,6 +54,7 @@ protected:
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
 private:
+    CMonitorStatus* ShownMonitor() const;
     void EditHotKey(HWND control);
     int ControlIndexOf(HWND control) const;
     bool IsHeldByOtherControl(int control, HotKeyBinding binding) const;

@@ -396,4 +396,23 @@ TEST_F(HotKeyPageTest, HidingThePageCopiesToo)
     EXPECT_EQ(Main().m_nHotKeyCount, 2u);
 }
 
+// After a rebuild another monitor of the model is current (a plugged one,
+// say) while the page still shows the first: what is typed, and the copy at
+// the automatic hide, go from the monitor shown.
+TEST_F(HotKeyPageTest, TheMonitorShownIsTheOneEditedAndCopied)
+{
+    Open();
+    Type(ColorModeControl, 'C', Ctrl | Alt);
+    TickSameModels();
+    Rebuild(1);
+    Type(PowerControl, 'P', Ctrl);
+    EXPECT_TRUE(Slot(1, HotKeyPower).IsFree());
+    Main().m_bSetChanged = TRUE;
+    Main().SendMessage(WM_TIMER, Main().m_nTimerId);
+    ASSERT_FALSE(theApp.m_bSettingShown);
+    EXPECT_EQ(Slot(0, HotKeyPower), (HotKeyBinding{'P', Ctrl}));
+    EXPECT_EQ(Stored(0, RegValueVKey)[HotKeyColorMode], 'C');
+    EXPECT_EQ(Slot(1, HotKeyColorMode), (HotKeyBinding{'C', Ctrl | Alt}));
+}
+
 } // namespace
