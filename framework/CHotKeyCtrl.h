@@ -1,5 +1,8 @@
 #pragma once
 // A hot-key control: a virtual key and HOTKEYF_ modifier flags.
+//
+// Beyond the platform control, it tells its parent of every change a key
+// makes (EN_CHANGE).
 #include "framework/CWnd.h"
 
 class CHotKeyCtrl : public CWnd
@@ -11,4 +14,17 @@ public:
     void GetHotKey(WORD& wVirtualKeyCode, WORD& wModifiers) const;
     // Combinations wInvalidComb (HKCOMB_) are replaced by wModifiers.
     void SetRules(WORD wInvalidComb, WORD wModifiers);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+
+private:
+    void DefaultWithChangeNotice();
+    void NotifyChange();
+
+    bool m_bChangeNotified = false;
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -74,6 +74,27 @@ protected:
                        reinterpret_cast<LPARAM>(Control(i)));
         Pump();
     }
+    // Keys as the keyboard gives them to control i, focused in the window in
+    // front (i < 0: to whichever window has the keyboard); a virtual key goes
+    // down, its negative comes up.
+    static void Keyboard(int i, std::initializer_list<int> keys)
+    {
+        if (i >= 0) {
+            ::SetForegroundWindow(Main().m_hWnd);
+            ::SetFocus(Control(i));
+        }
+        std::vector<INPUT> input;
+        for (int key : keys) {
+            INPUT event{};
+            event.type = INPUT_KEYBOARD;
+            event.ki.wVk = static_cast<WORD>(key < 0 ? -key : key);
+            event.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(event.ki.wVk, MAPVK_VK_TO_VSC));
+            event.ki.dwFlags = key < 0 ? KEYEVENTF_KEYUP : 0;
+            input.push_back(event);
+        }
+        ASSERT_EQ(::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)), input.size());
+        Pump();
+    }
     static HotKeyBinding Shown(int i)
     {
         const LRESULT key = ::SendMessageA(Control(i), HKM_GETHOTKEY, 0, 0);
@@ -247,6 +268,22 @@ TEST_F(HotKeyPageTest, ACombinationOfAnotherControlIsClearedFromTheOneEdited)
     EXPECT_EQ(Shown(ScreenSizeControl), HotKeyBinding{});
     EXPECT_EQ(Slot(0, HotKeyScreenSize), HotKeyBinding{});
     EXPECT_EQ(Slot(0, HotKeyColorMode), (HotKeyBinding{VK_INSERT, Ctrl | Ext}));
+}
+
+// Keys that empty the field without a change notice from the control still
+// clear the binding, before Alt+C closes the window.
+TEST_F(HotKeyPageTest, EmptyingAFieldByTheKeyboardClearsItsBinding)
+{
+    Open();
+    for (int key : {VK_BACK, VK_DELETE, VK_SPACE}) {
+        Type(PowerControl, 'P', Ctrl);
+        Keyboard(PowerControl, {key, -key});
+        EXPECT_EQ(Slot(0, HotKeyPower), HotKeyBinding{}) << key;
+        EXPECT_EQ(Stored(0, RegValueVKey)[HotKeyPower], 0) << key;
+    }
+    Type(PowerControl, 'P', Ctrl);
+    Keyboard(PowerControl, {VK_BACK, -VK_BACK, VK_MENU, 'C', -'C', -VK_MENU});
+    EXPECT_EQ(Main().m_nHotKeyCount, 0u) << "nothing left to register";
 }
 
 TEST_F(HotKeyPageTest, OnlyTypingWhileTheWindowIsShownCounts)
