@@ -8,6 +8,9 @@
 #include "shell/Messages.h"
 #include "shell/PageKeyboard.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr COLORREF White = RGB(255, 255, 255);
@@ -15,6 +18,12 @@ constexpr COLORREF White = RGB(255, 255, 255);
 int TypeOf(const CMonitorStatus* monitor)
 {
     return monitor ? HotKeyTypeOf(monitor->m_Caps.dwHotKeyCaps, monitor->m_Caps.dwHotKeyCaps2) : HotKeyTypeNone;
+}
+
+// A combination starts with its modifiers: held alone they are not a key.
+bool IsModifierHeld()
+{
+    return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 
 } // namespace
@@ -94,6 +103,7 @@ void CDlgHotKey::ShowHotKeys()
     CMonitorStatus* current = FillMonitorList();
     m_bMonitorShown = current != nullptr;
     m_strShownSerial = current ? current->m_strSerial : CString();
+    std::fill(std::begin(m_bModifierOnly), std::end(m_bModifierOnly), false);
     if (!current)
         return;
     const int type = TypeOf(current);
@@ -140,7 +150,10 @@ LRESULT CDlgHotKey::OnPageRefresh(WPARAM, LPARAM)
 
 BOOL CDlgHotKey::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    EditHotKey(reinterpret_cast<HWND>(lParam));
+    if (HIWORD(wParam) == EN_KILLFOCUS)
+        LeaveHotKey(reinterpret_cast<HWND>(lParam));
+    else
+        EditHotKey(reinterpret_cast<HWND>(lParam));
     return CDialog::OnCommand(wParam, lParam);
 }
 
@@ -205,6 +218,12 @@ void CDlgHotKey::EditHotKey(HWND control)
         return;
     HotKeyBinding binding;
     m_hotKey[i].GetHotKey(binding.wVirtualKey, binding.wModifiers);
+    // The control drops its key when a modifier goes down: that may be the
+    // way out of the field (Alt+C, Shift+Tab, Ctrl+Tab, Alt+Tab) as well
+    // as the start of a new combination. A modifier let go alone clears.
+    m_bModifierOnly[i] = binding.wVirtualKey == 0 && IsModifierHeld();
+    if (m_bModifierOnly[i])
+        return;
 
     INT_PTR boxResult = 0;
     if (IsLoneF12(binding.wVirtualKey, binding.wModifiers)) {
@@ -231,6 +250,21 @@ void CDlgHotKey::EditHotKey(HWND control)
         return;
     shown->m_HotKeys[slot] = binding;
     SaveHotKeys(shown);
+}
+
+// A control left while it shows only a modifier shows its stored binding
+// again: the modifier was the way out, not a new combination.
+void CDlgHotKey::LeaveHotKey(HWND control)
+{
+    const int i = ControlIndexOf(control);
+    if (i < 0 || !m_bModifierOnly[i])
+        return;
+    m_bModifierOnly[i] = false;
+    const CMonitorStatus* shown = ShownMonitor();
+    const int type = TypeOf(shown);
+    const int slot = type == HotKeyTypeNone ? -1 : HotKeyFunctionSlots[type][i];
+    const HotKeyBinding stored = slot < 0 ? HotKeyBinding{} : shown->m_HotKeys[slot];
+    m_hotKey[i].SetHotKey(stored.wVirtualKey, stored.wModifiers);
 }
 
 void CDlgHotKey::SaveHotKeys(CMonitorStatus* pMonitor)

@@ -38,6 +38,8 @@ public:
     // and same-model copies act on it, never on whichever is current then.
     bool m_bMonitorShown = false;
     CString m_strShownSerial;
+    // The control shows only a held modifier: nothing is decided yet.
+    bool m_bModifierOnly[HotKeyControlCount] = {};
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -56,6 +58,7 @@ protected:
 private:
     CMonitorStatus* ShownMonitor() const;
     void EditHotKey(HWND control);
+    void LeaveHotKey(HWND control);
     int ControlIndexOf(HWND control) const;
     bool IsHeldByOtherControl(int control, HotKeyBinding binding) const;
     void ClearControl(int control);

@@ -7,6 +7,7 @@ IMPLEMENT_DYNAMIC(CHotKeyCtrl, CWnd)
 BEGIN_MESSAGE_MAP(CHotKeyCtrl, CWnd)
     ON_WM_KEYDOWN()
     ON_WM_SYSKEYDOWN()
+    ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
 void CHotKeyCtrl::SetHotKey(WORD wVirtualKeyCode, WORD wModifiers)
@@ -57,11 +58,20 @@ void CHotKeyCtrl::DefaultWithChangeNotice()
     m_bChangeNotified = false;
     Default();
     if (!m_bChangeNotified && ::IsWindow(m_hWnd) && GetHotKey() != before)
-        NotifyChange();
+        NotifyParent(EN_CHANGE);
 }
 
-void CHotKeyCtrl::NotifyChange()
+// The control keeps showing, and would add to the next key, a modifier
+// that was still down when the focus went: it never sees it released.
+void CHotKeyCtrl::OnKillFocus(CWnd*)
 {
-    ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), EN_CHANGE),
-                   reinterpret_cast<LPARAM>(m_hWnd));
+    Default();
+    for (const WPARAM modifier : {VK_SHIFT, VK_CONTROL, VK_MENU})
+        DefWindowProc(WM_KEYUP, modifier, 0xC0000001);
+    NotifyParent(EN_KILLFOCUS);
+}
+
+void CHotKeyCtrl::NotifyParent(UINT code)
+{
+    ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), code), reinterpret_cast<LPARAM>(m_hWnd));
 }

@@ -270,6 +270,42 @@ TEST_F(HotKeyPageTest, ACombinationOfAnotherControlIsClearedFromTheOneEdited)
     EXPECT_EQ(Slot(0, HotKeyColorMode), (HotKeyBinding{VK_INSERT, Ctrl | Ext}));
 }
 
+// A modifier reaches the control before the key it goes with, and before
+// the keys that leave the field: held alone it neither clears nor stores,
+// and a field left on it shows its binding again.
+TEST_F(HotKeyPageTest, LeavingAFieldWithAModifierKeepsItsKey)
+{
+    Open();
+    Keyboard(PowerControl, {VK_CONTROL, 'P', -'P', -VK_CONTROL, VK_SHIFT});
+    EXPECT_EQ(Slot(0, HotKeyPower), (HotKeyBinding{'P', Ctrl})) << "Shift held";
+    Keyboard(PowerControl, {VK_TAB, -VK_TAB, -VK_SHIFT, VK_CONTROL, VK_TAB, -VK_TAB, -VK_CONTROL});
+    Keyboard(PowerControl, {VK_MENU, VK_TAB, -VK_TAB});
+    // Alt+Tab: the system brings another window to the front.
+    const HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr,
+                                         nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    Keyboard(-1, {-VK_MENU});
+    ::DestroyWindow(other);
+    EXPECT_EQ(Shown(PowerControl), (HotKeyBinding{'P', Ctrl}));
+    EXPECT_EQ(Stored(0, RegValueVKey)[HotKeyPower], 'P');
+
+    // Nor is a key alone taken with a modifier that went down in the field
+    // and came up elsewhere.
+    Keyboard(ColorModeControl, {VK_SHIFT, VK_TAB, -VK_TAB, -VK_SHIFT});
+    Keyboard(ColorModeControl, {'M', -'M'});
+    EXPECT_EQ(Slot(0, HotKeyColorMode), (HotKeyBinding{'M', 0}));
+
+    Keyboard(PowerControl, {VK_MENU, 'C', -'C', -VK_MENU});
+    EXPECT_FALSE(theApp.m_bSettingShown) << "Alt+C closes the window";
+    EXPECT_EQ(Slot(0, HotKeyPower), (HotKeyBinding{'P', Ctrl}));
+
+    // A modifier let go alone is a cleared field.
+    Rebuild();
+    ShowTab(HotKeyTab);
+    Keyboard(PowerControl, {VK_SHIFT, -VK_SHIFT});
+    EXPECT_EQ(Stored(0, RegValueVKey)[HotKeyPower], 0);
+}
+
 // Keys that empty the field without a change notice from the control still
 // clear the binding, before Alt+C closes the window.
 TEST_F(HotKeyPageTest, EmptyingAFieldByTheKeyboardClearsItsBinding)
