@@ -8,6 +8,9 @@
 #include "shell/Messages.h"
 #include "shell/PageKeyboard.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr COLORREF White = RGB(255, 255, 255);
@@ -17,10 +20,10 @@ int TypeOf(const CMonitorStatus* monitor)
     return monitor ? HotKeyTypeOf(monitor->m_Caps.dwHotKeyCaps, monitor->m_Caps.dwHotKeyCaps2) : HotKeyTypeNone;
 }
 
-CMonitorStatus* CurrentMonitor()
+// A combination starts with its modifiers: held alone they are not a key.
+bool IsModifierHeld()
 {
-    const CMonitorStatusAll& all = theApp.m_StatusAll;
-    return all.m_arMonitors.GetSize() > 0 ? all.GetCurrent() : nullptr;
+    return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 
 } // namespace
@@ -98,6 +101,9 @@ CMonitorStatus* CDlgHotKey::FillMonitorList()
 void CDlgHotKey::ShowHotKeys()
 {
     CMonitorStatus* current = FillMonitorList();
+    m_bMonitorShown = current != nullptr;
+    m_strShownSerial = current ? current->m_strSerial : CString();
+    std::fill(std::begin(m_bModifierOnly), std::end(m_bModifierOnly), false);
     if (!current)
         return;
     const int type = TypeOf(current);
@@ -144,8 +150,24 @@ LRESULT CDlgHotKey::OnPageRefresh(WPARAM, LPARAM)
 
 BOOL CDlgHotKey::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    EditHotKey(reinterpret_cast<HWND>(lParam));
+    if (HIWORD(wParam) == EN_KILLFOCUS)
+        LeaveHotKey(reinterpret_cast<HWND>(lParam));
+    else
+        EditHotKey(reinterpret_cast<HWND>(lParam));
     return CDialog::OnCommand(wParam, lParam);
+}
+
+// Found again in the list as it is now: a rebuild since the page was last
+// refreshed may have removed it, or made another monitor current.
+CMonitorStatus* CDlgHotKey::ShownMonitor() const
+{
+    const CMonitorStatusAll& all = theApp.m_StatusAll;
+    for (int i = 0; m_bMonitorShown && i < all.m_arMonitors.GetSize(); ++i) {
+        CMonitorStatus* monitor = all.m_arMonitors[i];
+        if (monitor && monitor->m_strSerial == m_strShownSerial)
+            return monitor;
+    }
+    return nullptr;
 }
 
 int CDlgHotKey::ControlIndexOf(HWND control) const
@@ -164,7 +186,7 @@ bool CDlgHotKey::IsHeldByOtherControl(int control, HotKeyBinding binding) const
         if (j == control)
             continue;
         m_hotKey[j].GetHotKey(held.wVirtualKey, held.wModifiers);
-        if (held == binding)
+        if (held.IsSameCombination(binding))
             return true;
     }
     return false;
@@ -191,11 +213,17 @@ INT_PTR CDlgHotKey::WarnAboutF12()
 void CDlgHotKey::EditHotKey(HWND control)
 {
     const int i = ControlIndexOf(control);
-    if (i < 0 || TypeOf(CurrentMonitor()) == HotKeyTypeNone || theApp.m_bSettingShown != TRUE ||
+    if (i < 0 || TypeOf(ShownMonitor()) == HotKeyTypeNone || theApp.m_bSettingShown != TRUE ||
         ::GetFocus() != control)
         return;
     HotKeyBinding binding;
     m_hotKey[i].GetHotKey(binding.wVirtualKey, binding.wModifiers);
+    // The control drops its key when a modifier goes down: that may be the
+    // way out of the field (Alt+C, Shift+Tab, Ctrl+Tab, Alt+Tab) as well
+    // as the start of a new combination. A modifier let go alone clears.
+    m_bModifierOnly[i] = binding.wVirtualKey == 0 && IsModifierHeld();
+    if (m_bModifierOnly[i])
+        return;
 
     INT_PTR boxResult = 0;
     if (IsLoneF12(binding.wVirtualKey, binding.wModifiers)) {
@@ -212,16 +240,31 @@ void CDlgHotKey::EditHotKey(HWND control)
         ClearControl(i);
     }
     // The box ran a message loop: the monitor list may have been rebuilt
-    // meanwhile, so the current monitor is taken again.
-    CMonitorStatus* current = CurrentMonitor();
-    const int type = TypeOf(current);
+    // meanwhile, so the shown monitor is looked for again.
+    CMonitorStatus* shown = ShownMonitor();
+    const int type = TypeOf(shown);
     if (type == HotKeyTypeNone || boxResult == SubDialogClosedFromOutside)
         return;
     const int slot = HotKeyFunctionSlots[type][i];
     if (slot < 0)
         return;
-    current->m_HotKeys[slot] = binding;
-    SaveHotKeys(current);
+    shown->m_HotKeys[slot] = binding;
+    SaveHotKeys(shown);
+}
+
+// A control left while it shows only a modifier shows its stored binding
+// again: the modifier was the way out, not a new combination.
+void CDlgHotKey::LeaveHotKey(HWND control)
+{
+    const int i = ControlIndexOf(control);
+    if (i < 0 || !m_bModifierOnly[i])
+        return;
+    m_bModifierOnly[i] = false;
+    const CMonitorStatus* shown = ShownMonitor();
+    const int type = TypeOf(shown);
+    const int slot = type == HotKeyTypeNone ? -1 : HotKeyFunctionSlots[type][i];
+    const HotKeyBinding stored = slot < 0 ? HotKeyBinding{} : shown->m_HotKeys[slot];
+    m_hotKey[i].SetHotKey(stored.wVirtualKey, stored.wModifiers);
 }
 
 void CDlgHotKey::SaveHotKeys(CMonitorStatus* pMonitor)
@@ -239,20 +282,23 @@ void CDlgHotKey::SaveHotKeys(CMonitorStatus* pMonitor)
     WriteBinary(RegValueMod, mods, sizeof mods, key);
 }
 
+// From the monitor the page shows: the one made current meanwhile (a
+// plugged monitor, the screen the window was dragged to, the association
+// rebuild's default) has bindings the user never saw here.
 void CDlgHotKey::CopyHotKeysToSameModels()
 {
     if (m_comboMonitor.GetCurSel() < 0)
         return;
-    CMonitorStatus* current = CurrentMonitor();
+    CMonitorStatus* shown = ShownMonitor();
     // A model code that could not be read says nothing about the model.
-    if (!current || current->m_strModelCode.IsEmpty())
+    if (!shown || shown->m_strModelCode.IsEmpty())
         return;
     const CMonitorStatusAll& all = theApp.m_StatusAll;
     for (int i = 0; i < all.m_arMonitors.GetSize(); ++i) {
         CMonitorStatus* monitor = all.m_arMonitors[i];
-        if (!monitor || monitor == current || monitor->m_strModelCode != current->m_strModelCode)
+        if (!monitor || monitor == shown || monitor->m_strModelCode != shown->m_strModelCode)
             continue;
-        monitor->m_HotKeys = current->m_HotKeys;
+        monitor->m_HotKeys = shown->m_HotKeys;
         SaveHotKeys(monitor);
     }
 }

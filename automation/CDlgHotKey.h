@@ -34,6 +34,12 @@ public:
     CBrush m_brBackground;
     CSize m_sizeBackground;
     BOOL m_bPageVisible;
+    // The monitor whose bindings the controls show, by its serial: edits
+    // and same-model copies act on it, never on whichever is current then.
+    bool m_bMonitorShown = false;
+    CString m_strShownSerial;
+    // The control shows only a held modifier: nothing is decided yet.
+    bool m_bModifierOnly[HotKeyControlCount] = {};
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -50,7 +56,9 @@ protected:
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
 private:
+    CMonitorStatus* ShownMonitor() const;
     void EditHotKey(HWND control);
+    void LeaveHotKey(HWND control);
     int ControlIndexOf(HWND control) const;
     bool IsHeldByOtherControl(int control, HotKeyBinding binding) const;
     void ClearControl(int control);

@@ -83,7 +83,7 @@ HotKeySlots MergeStoredHotKeys(int type, const BYTE (&vkeys)[HotKeyValueBytes],
         const HotKeyBinding stored{WordAt(vkeys, slot), WordAt(mods, slot)};
         bool taken = false;
         for (const HotKeyBinding& held : slots)
-            taken = taken || held == stored;
+            taken = taken || held.IsSameCombination(stored);
         if (!taken)
             slots[slot] = stored;
     }

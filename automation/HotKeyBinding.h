@@ -14,6 +14,14 @@ enum HotKeyFunction {
     HotKeyFunctionCount = 5
 };
 
+// Modifier flags of a binding, as the hot-key control reports them.
+constexpr WORD HotKeyFlagShift = 0x01;
+constexpr WORD HotKeyFlagControl = 0x02;
+constexpr WORD HotKeyFlagAlt = 0x04;
+constexpr WORD HotKeyFlagExt = 0x08;
+// The flags the system registers a hot key with.
+constexpr WORD HotKeyFlagsRegistered = HotKeyFlagShift | HotKeyFlagControl | HotKeyFlagAlt;
+
 // One slot's binding: a virtual key (0 = none) and HOTKEYF_* modifier flags.
 struct HotKeyBinding {
     WORD wVirtualKey = 0;
@@ -21,6 +29,13 @@ struct HotKeyBinding {
 
     bool IsFree() const { return wVirtualKey == 0 && wModifiers == 0; }
     bool operator==(const HotKeyBinding&) const = default;
+    // One registered combination: Ctrl+Ins and Ctrl+Num 0 (NumLock off)
+    // differ only in the extended-key flag, which registration drops.
+    bool IsSameCombination(const HotKeyBinding& other) const
+    {
+        return wVirtualKey == other.wVirtualKey &&
+               (wModifiers & HotKeyFlagsRegistered) == (other.wModifiers & HotKeyFlagsRegistered);
+    }
 };
 
 using HotKeySlots = std::array<HotKeyBinding, HotKeyFunctionCount>;
@@ -48,15 +63,9 @@ int HotKeyTypeOf(DWORD dwHotKeyCaps, DWORD dwHotKeyCaps2);
 constexpr int HotKeyValueBytes = 10;
 
 // Read rule: slots from the stored words, walking the controls in order so
-// that a binding stored for two slots lands only in the first one met.
+// that a combination stored for two slots lands only in the first one met.
 HotKeySlots MergeStoredHotKeys(int type, const BYTE (&vkeys)[HotKeyValueBytes],
                                const BYTE (&mods)[HotKeyValueBytes]);
-
-// Modifier flags of a binding, as the hot-key control reports them.
-constexpr WORD HotKeyFlagShift = 0x01;
-constexpr WORD HotKeyFlagControl = 0x02;
-constexpr WORD HotKeyFlagAlt = 0x04;
-constexpr WORD HotKeyFlagExt = 0x08;
 
 // F12 without modifiers: the system keeps it for its debugger, so it is
 // refused with a word to the user.

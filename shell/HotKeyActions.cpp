@@ -43,9 +43,9 @@ int FindPressedSlot(const HotKeySlots& slots, WORD virtualKey, WORD hotKeyFlags)
     // which only another program can send, finds nothing.
     if (virtualKey == 0)
         return -1;
+    const HotKeyBinding pressed{virtualKey, hotKeyFlags};
     for (int slot = 0; slot < HotKeyFunctionCount; ++slot) {
-        if (slots[slot].wVirtualKey == virtualKey &&
-            (slots[slot].wModifiers & (HkShift | HkControl | HkAlt)) == hotKeyFlags)
+        if (slots[slot].IsSameCombination(pressed))
             return slot;
     }
     return -1;

@@ -24,15 +24,15 @@ TEST(HotKeyMerge, StoredWordsLoadByTypeAndFirstHolderWins)
     BYTE vkeys[HotKeyValueBytes] = {}, mods[HotKeyValueBytes] = {};
     Put(vkeys, HotKeyPower, 'P');
     Put(mods, HotKeyPower, 0x06);
-    Put(vkeys, HotKeyMute, 'C');        // same binding as Color Mode: Color
-    Put(mods, HotKeyMute, 0x02);        // Mode comes first in control order
-    Put(vkeys, HotKeyColorMode, 'C');
-    Put(mods, HotKeyColorMode, 0x02);
+    Put(vkeys, HotKeyMute, 'C');        // the combination of Color Mode, which
+    Put(mods, HotKeyMute, 0x02);        // comes first in control order; the
+    Put(vkeys, HotKeyColorMode, 'C');   // extended-key flag is not registered
+    Put(mods, HotKeyColorMode, 0x02 | 0x08);
     Put(vkeys, HotKeyGlintara2, 'G');
 
     const HotKeySlots type0 = MergeStoredHotKeys(0, vkeys, mods);
     EXPECT_EQ(type0[HotKeyPower], (HotKeyBinding{'P', 0x06}));
-    EXPECT_EQ(type0[HotKeyColorMode], (HotKeyBinding{'C', 0x02}));
+    EXPECT_EQ(type0[HotKeyColorMode], (HotKeyBinding{'C', 0x0A}));
     EXPECT_TRUE(type0[HotKeyMute].IsFree());
     EXPECT_TRUE(type0[HotKeyGlintara2].IsFree());   // type 0 has no Glintara 2 key
 

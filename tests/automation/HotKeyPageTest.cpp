@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr WORD Shift = HOTKEYF_SHIFT, Ctrl = HOTKEYF_CONTROL, Alt = HOTKEYF_ALT;
+constexpr WORD Shift = HOTKEYF_SHIFT, Ctrl = HOTKEYF_CONTROL, Alt = HOTKEYF_ALT, Ext = HOTKEYF_EXT;
 constexpr int PowerControl = 0, ColorModeControl = 1, GlintaraControl = 2, MuteControl = 5, ScreenSizeControl = 6;
 
 // Monitors of hot-key type 1, type 0 and none, and one of the first model
@@ -72,6 +72,27 @@ protected:
         ::SendMessageA(Control(i), HKM_SETHOTKEY, MAKEWORD(key, modifiers), 0);
         ::SendMessageA(HotKeyPage().m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HOTKEY_FIRST + i, EN_CHANGE),
                        reinterpret_cast<LPARAM>(Control(i)));
+        Pump();
+    }
+    // Keys as the keyboard gives them to control i, focused in the window in
+    // front (i < 0: to whichever window has the keyboard); a virtual key goes
+    // down, its negative comes up.
+    static void Keyboard(int i, std::initializer_list<int> keys)
+    {
+        if (i >= 0) {
+            ::SetForegroundWindow(Main().m_hWnd);
+            ::SetFocus(Control(i));
+        }
+        std::vector<INPUT> input;
+        for (int key : keys) {
+            INPUT event{};
+            event.type = INPUT_KEYBOARD;
+            event.ki.wVk = static_cast<WORD>(key < 0 ? -key : key);
+            event.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(event.ki.wVk, MAPVK_VK_TO_VSC));
+            event.ki.dwFlags = key < 0 ? KEYEVENTF_KEYUP : 0;
+            input.push_back(event);
+        }
+        ASSERT_EQ(::SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)), input.size());
         Pump();
     }
     static HotKeyBinding Shown(int i)
@@ -239,6 +260,66 @@ TEST_F(HotKeyPageTest, ACombinationOfAnotherControlIsClearedFromTheOneEdited)
     EXPECT_EQ(Slot(0, HotKeyPower), (HotKeyBinding{'P', Ctrl}));
     Type(MuteControl, 'P', Ctrl | Shift);   // other modifiers: another combination
     EXPECT_EQ(Slot(0, HotKeyMute), (HotKeyBinding{'P', Ctrl | Shift}));
+
+    // Ctrl+Ins and Ctrl+Num 0 with NumLock off differ only in the extended
+    // flag, which the system does not register: one combination.
+    Type(ColorModeControl, VK_INSERT, Ctrl | Ext);
+    Type(ScreenSizeControl, VK_INSERT, Ctrl);
+    EXPECT_EQ(Shown(ScreenSizeControl), HotKeyBinding{});
+    EXPECT_EQ(Slot(0, HotKeyScreenSize), HotKeyBinding{});
+    EXPECT_EQ(Slot(0, HotKeyColorMode), (HotKeyBinding{VK_INSERT, Ctrl | Ext}));
+}
+
+// A modifier reaches the control before the key it goes with, and before
+// the keys that leave the field: held alone it neither clears nor stores,
+// and a field left on it shows its binding again.
+TEST_F(HotKeyPageTest, LeavingAFieldWithAModifierKeepsItsKey)
+{
+    Open();
+    Keyboard(PowerControl, {VK_CONTROL, 'P', -'P', -VK_CONTROL, VK_SHIFT});
+    EXPECT_EQ(Slot(0, HotKeyPower), (HotKeyBinding{'P', Ctrl})) << "Shift held";
+    Keyboard(PowerControl, {VK_TAB, -VK_TAB, -VK_SHIFT, VK_CONTROL, VK_TAB, -VK_TAB, -VK_CONTROL});
+    Keyboard(PowerControl, {VK_MENU, VK_TAB, -VK_TAB});
+    // Alt+Tab: the system brings another window to the front.
+    const HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr,
+                                         nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    Keyboard(-1, {-VK_MENU});
+    ::DestroyWindow(other);
+    EXPECT_EQ(Shown(PowerControl), (HotKeyBinding{'P', Ctrl}));
+    EXPECT_EQ(Stored(0, RegValueVKey)[HotKeyPower], 'P');
+
+    // Nor is a key alone taken with a modifier that went down in the field
+    // and came up elsewhere.
+    Keyboard(ColorModeControl, {VK_SHIFT, VK_TAB, -VK_TAB, -VK_SHIFT});
+    Keyboard(ColorModeControl, {'M', -'M'});
+    EXPECT_EQ(Slot(0, HotKeyColorMode), (HotKeyBinding{'M', 0}));
+
+    Keyboard(PowerControl, {VK_MENU, 'C', -'C', -VK_MENU});
+    EXPECT_FALSE(theApp.m_bSettingShown) << "Alt+C closes the window";
+    EXPECT_EQ(Slot(0, HotKeyPower), (HotKeyBinding{'P', Ctrl}));
+
+    // A modifier let go alone is a cleared field.
+    Rebuild();
+    ShowTab(HotKeyTab);
+    Keyboard(PowerControl, {VK_SHIFT, -VK_SHIFT});
+    EXPECT_EQ(Stored(0, RegValueVKey)[HotKeyPower], 0);
+}
+
+// Keys that empty the field without a change notice from the control still
+// clear the binding, before Alt+C closes the window.
+TEST_F(HotKeyPageTest, EmptyingAFieldByTheKeyboardClearsItsBinding)
+{
+    Open();
+    for (int key : {VK_BACK, VK_DELETE, VK_SPACE}) {
+        Type(PowerControl, 'P', Ctrl);
+        Keyboard(PowerControl, {key, -key});
+        EXPECT_EQ(Slot(0, HotKeyPower), HotKeyBinding{}) << key;
+        EXPECT_EQ(Stored(0, RegValueVKey)[HotKeyPower], 0) << key;
+    }
+    Type(PowerControl, 'P', Ctrl);
+    Keyboard(PowerControl, {VK_BACK, -VK_BACK, VK_MENU, 'C', -'C', -VK_MENU});
+    EXPECT_EQ(Main().m_nHotKeyCount, 0u) << "nothing left to register";
 }
 
 TEST_F(HotKeyPageTest, OnlyTypingWhileTheWindowIsShownCounts)
@@ -386,6 +467,25 @@ TEST_F(HotKeyPageTest, HidingThePageCopiesToo)
     // The settings window closed: the main window registers what was copied.
     Main().OnBnClickedClose();
     EXPECT_EQ(Main().m_nHotKeyCount, 2u);
+}
+
+// After a rebuild another monitor of the model is current (a plugged one,
+// say) while the page still shows the first: what is typed, and the copy at
+// the automatic hide, go from the monitor shown.
+TEST_F(HotKeyPageTest, TheMonitorShownIsTheOneEditedAndCopied)
+{
+    Open();
+    Type(ColorModeControl, 'C', Ctrl | Alt);
+    TickSameModels();
+    Rebuild(1);
+    Type(PowerControl, 'P', Ctrl);
+    EXPECT_TRUE(Slot(1, HotKeyPower).IsFree());
+    Main().m_bSetChanged = TRUE;
+    Main().SendMessage(WM_TIMER, Main().m_nTimerId);
+    ASSERT_FALSE(theApp.m_bSettingShown);
+    EXPECT_EQ(Slot(0, HotKeyPower), (HotKeyBinding{'P', Ctrl}));
+    EXPECT_EQ(Stored(0, RegValueVKey)[HotKeyColorMode], 'C');
+    EXPECT_EQ(Slot(1, HotKeyColorMode), (HotKeyBinding{'C', Ctrl | Alt}));
 }
 
 } // namespace

@@ -263,6 +263,7 @@ TEST_F(SettingsWindowTest, WindowsOpenCentredInsideTheWorkArea)
     };
     SendMessageA(dlg->m_hWnd, WM_SYSCOMMAND, IdmAbout, 0);
     const HWND field = GetDlgItem(dlg->m_pageHotKey.m_hWnd, 1094);
+    Pump();   // the page shows its monitor before anything is typed there
     SetFocus(field);
     SendMessageA(field, HKM_SETHOTKEY, VK_F12, 0);
     SendMessageA(dlg->m_pageHotKey.m_hWnd, WM_COMMAND, MAKEWPARAM(1094, EN_CHANGE), reinterpret_cast<LPARAM>(field));
