@@ -1,9 +1,11 @@
 // One keyboard for the settings window and its pages: Alt+C and Enter on
 // "&Close" hide the window, the arrows and Ctrl+Tab change tabs, Tab and
 // Shift+Tab enter the shown page, and mnemonics reach the page's controls.
+// While the window is hidden, keys do nothing.
 #include "shell/CVantorDlg.h"
 
 #include "res/resource.h"
+#include "shell/PageKeyboard.h"
 
 #include <cctype>
 #include <set>
@@ -24,6 +26,8 @@ bool KeyDown(int virtualKey)
 
 BOOL CVantorDlg::PreTranslateMessage(MSG* pMsg)
 {
+    if (PageKeyboard::IsKeyForHiddenWindow(pMsg))
+        return TRUE;
     if (pMsg->message == WM_SYSKEYDOWN) {
         if (pMsg->wParam == 'C') {
             OnBnClickedClose();
