@@ -7,6 +7,7 @@
 #include "ShellIds.h"
 #include "ShellTest.h"
 #include "SimTrace.h"
+#include "tests/controls/MemoryCanvas.h"
 #include "tests/harness/KeyInput.h"
 
 #include <cctype>
@@ -467,12 +468,50 @@ TEST_F(KeyboardTest, TabEntersTheShownPage)
     EXPECT_EQ(GetFocus(), GetNextDlgTabItem(dlg->m_pageHotKey.m_hWnd, first, TRUE));
 }
 
+// A control shows what it draws afresh: a cue that a click hid or drew twice shows up here.
+bool ShowsAsDrawnAfresh(HWND control)
+{
+    RECT client{};
+    GetClientRect(control, &client);
+    MemoryCanvas shown(client.right, client.bottom, RGB(1, 2, 3));
+    MemoryCanvas afresh(client.right, client.bottom, RGB(1, 2, 3));
+    shown.CopyFrom(control);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    afresh.CopyFrom(control);
+    return shown.Differences(afresh).empty();
+}
+
+// Alt+A, or "a" alone, on the tabs or on "&Close" moves the focus to
+// "Activate &Auto Color" and ticks or unticks it once, as a click would, and
+// the box keeps its focus cue.
 TEST_F(KeyboardTest, AMnemonicOnTheTabsReachesThePagesControl)
 {
     Key(tab, WM_KEYDOWN, VK_LEFT);   // the Auto Color page
     ASSERT_EQ(Shown(), dlg->m_pageAutoColor.m_hWnd);
-    EXPECT_FALSE(Key(tab, WM_SYSKEYDOWN, 'A'));
-    EXPECT_EQ(GetFocus(), GetDlgItem(dlg->m_pageAutoColor.m_hWnd, 1029)) << "\"Activate &Auto Color\"";
+    const HWND box = GetDlgItem(Shown(), 1029);
+    const WORD letter = Mnemonic(box);
+    ASSERT_NE(letter, 0);
+    for (HWND from : {tab, close}) {
+        for (bool alt : {true, false}) {
+            const std::string how = std::string(alt ? "Alt+" : "") + static_cast<char>(letter) +
+                                    (from == tab ? " on the tabs" : " on Close");
+            SetFocus(from);
+            const LRESULT before = SendMessageA(box, BM_GETCHECK, 0, 0);
+            if (alt)
+                Type({VK_MENU, letter});
+            else
+                Type({letter});
+            EXPECT_EQ(GetFocus(), box) << how;
+            const LRESULT after = SendMessageA(box, BM_GETCHECK, 0, 0);
+            EXPECT_NE(after, before) << how << ": one press, one toggle";
+            DWORD stored = 2;
+            EXPECT_TRUE(ReadDword("", "ModeChange", &stored));
+            EXPECT_EQ(stored, after == BST_CHECKED ? 1u : 0u) << how;
+            EXPECT_TRUE(ShowsAsDrawnAfresh(box)) << how << ": the focus cue shows once";
+        }
+    }
+    Type({VK_SPACE});
+    EXPECT_TRUE(ShowsAsDrawnAfresh(box)) << "Space on the box";
 }
 
 // The tray menu makes the hidden window the foreground window with the
