@@ -35,12 +35,6 @@ HWND MessageBoxOwner()
     return main && main->m_hWnd && ::IsWindowVisible(main->m_hWnd) ? main->m_hWnd : nullptr;
 }
 
-bool IsDialogWindow(HWND hWnd)
-{
-    char className[16] = {};
-    return ::GetClassNameA(hWnd, className, sizeof className) > 0 && lstrcmpA(className, "#32770") == 0;
-}
-
 bool IsKeyMessage(UINT message)
 {
     return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
@@ -53,6 +47,12 @@ void ReportError(const CString& text)
 }
 
 }  // namespace
+
+bool AfxIsDialogWindow(HWND hWnd)
+{
+    char className[16] = {};
+    return ::GetClassNameA(hWnd, className, sizeof className) > 0 && lstrcmpA(className, "#32770") == 0;
+}
 
 CWnd* AfxGetMainWnd()
 {
@@ -130,7 +130,7 @@ BOOL AfxPreTranslateMessage(MSG* pMsg)
     // class answers that at every message for a fraction of a dynamic_cast,
     // which compares type names here.)
     const bool ownDialog = topObject && topObject->IsKindOf(RUNTIME_CLASS(CDialog));
-    if (top && !ownDialog && IsDialogWindow(top))
+    if (top && !ownDialog && AfxIsDialogWindow(top))
         return ::IsDialogMessageA(top, pMsg);
     return FALSE;
 }

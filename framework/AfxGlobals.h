@@ -12,6 +12,8 @@ CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE hInstance);
+// True for a window of the system's dialog class.
+bool AfxIsDialogWindow(HWND hWnd);
 
 // A message box owned by the active window of the program (or its visible
 // main window), captioned with the application's name. Returns the button.

@@ -35,6 +35,35 @@ LPCSTR PlainWindowClass()
     return kPlainClass;
 }
 
+// The window whose tab order holds the control: its parent, or higher up
+// while that parent is itself a control container of its own parent.
+HWND TabOrderRoot(HWND hWndControl)
+{
+    HWND root = ::GetParent(hWndControl);
+    while (root && (::GetWindowLongA(root, GWL_STYLE) & WS_CHILD) &&
+           (::GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT))
+        root = ::GetParent(root);
+    return root;
+}
+
+// A disabled window loses the focus and the system gives it to no one, so
+// the keyboard would reach nothing: the next control in tab order takes it
+// first. With no other control to take it, the system's way stays.
+void PassFocusOn(HWND hWnd)
+{
+    const HWND focus = ::GetFocus();
+    if (!focus || (focus != hWnd && !::IsChild(hWnd, focus)) || !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+        return;
+    const HWND root = TabOrderRoot(hWnd);
+    const HWND next = root ? ::GetNextDlgTabItem(root, hWnd, FALSE) : nullptr;
+    if (!next || next == hWnd || ::IsChild(hWnd, next))
+        return;
+    if (AfxIsDialogWindow(root))
+        ::SendMessageA(root, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    else
+        ::SetFocus(next);
+}
+
 }  // namespace
 
 CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr)
@@ -210,6 +239,8 @@ void CWnd::ClientToScreen(LPRECT lpRect) const
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
+    if (!bEnable)
+        PassFocusOn(m_hWnd);
     return ::EnableWindow(m_hWnd, bEnable);
 }
 

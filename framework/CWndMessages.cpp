@@ -30,6 +30,34 @@ bool IsCtlColor(UINT message)
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
 
+bool IsCheckBoxOrRadio(HWND hWnd)
+{
+    char className[16] = {};
+    if (::GetClassNameA(hWnd, className, sizeof className) <= 0 || lstrcmpiA(className, "Button") != 0)
+        return false;
+    switch (::GetWindowLongA(hWnd, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return (::GetWindowLongA(hWnd, GWL_STYLE) & BS_PUSHLIKE) == 0;
+    default:
+        return false;
+    }
+}
+
+// Under Wine a check box draws its dotted focus rectangle, which inverts
+// what is under it, again at each change of its pressed or checked state
+// without clearing it first: every click would show or hide the cue. Drawn
+// whole once the click is over, it shows exactly while it has the focus.
+void RepaintClickedBox(HWND hWndControl, UINT code)
+{
+    if (code == BN_CLICKED && IsCheckBoxOrRadio(hWndControl))
+        ::InvalidateRect(hWndControl, nullptr, TRUE);
+}
+
 }  // namespace
 
 LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
@@ -186,6 +214,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     HWND hWndControl = reinterpret_cast<HWND>(lParam);
     UINT code = HIWORD(wParam);
     if (hWndControl) {
+        RepaintClickedBox(hWndControl, code);
         if (hWndControl != m_hWnd && ReflectToChild(hWndControl, WM_COMMAND, wParam, lParam, nullptr))
             return TRUE;
     } else {

@@ -13,6 +13,8 @@
 
 #include <dbt.h>
 
+#include <vector>
+
 class CMonitorStatus;
 struct HotKeyBinding;
 
@@ -119,6 +121,8 @@ private:
     void ToggleKeepOnTop();
     void EndOwnedDialogs();
     void HandleMnemonic(MSG* pMsg);
+    std::vector<HWND> MnemonicTargets(char letter);
+    bool IsForwardedCharacter(const MSG* pMsg);
     void EnterCurrentPage(bool bBackwards);
     void StepTab(int nDelta);
     CDialog* PageOfTab(int nTab);

@@ -1,9 +1,11 @@
 // One keyboard for the settings window and its pages: Alt+C and Enter on
 // "&Close" hide the window, the arrows and Ctrl+Tab change tabs, Tab and
 // Shift+Tab enter the shown page, and mnemonics reach the page's controls.
+// While the window is hidden, keys do nothing.
 #include "shell/CVantorDlg.h"
 
 #include "res/resource.h"
+#include "shell/PageKeyboard.h"
 
 #include <cctype>
 #include <set>
@@ -24,6 +26,8 @@ bool KeyDown(int virtualKey)
 
 BOOL CVantorDlg::PreTranslateMessage(MSG* pMsg)
 {
+    if (PageKeyboard::IsKeyForHiddenWindow(pMsg) || IsForwardedCharacter(pMsg))
+        return TRUE;
     if (pMsg->message == WM_SYSKEYDOWN) {
         if (pMsg->wParam == 'C') {
             OnBnClickedClose();
@@ -97,10 +101,22 @@ void CVantorDlg::HandleMnemonic(MSG* pMsg)
     const WPARAM key = pMsg->wParam;
     if (key < 'A' || key > 'Z')
         return;
+    CDialog* page = PageOfTab(m_tab.GetCurSel());
+    for (HWND control : MnemonicTargets(static_cast<char>(key))) {
+        page->SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        keybd_event(static_cast<BYTE>(key), MnemonicScanCode, KEYEVENTF_EXTENDEDKEY, 0);
+        keybd_event(static_cast<BYTE>(key), MnemonicScanCode, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
+    }
+}
+
+// The shown page's controls, in tab order, whose mnemonic is the letter.
+std::vector<HWND> CVantorDlg::MnemonicTargets(char letter)
+{
+    std::vector<HWND> targets;
     const int tab = m_tab.GetCurSel();
     CDialog* page = PageOfTab(tab);
     if (!page)
-        return;
+        return targets;
     CWnd* control = page->GetDlgItem(TabFirstControlIds[tab]);
     std::set<HWND> visited;
     // The walk ends back at its start, or at any control met before when
@@ -111,12 +127,27 @@ void CVantorDlg::HandleMnemonic(MSG* pMsg)
         const int amp = text.Find('&');
         if (amp >= 0 && amp + 1 < text.GetLength()) {
             const int c = static_cast<unsigned char>(text[amp + 1]);
-            if (static_cast<WPARAM>(std::toupper(c)) == key || static_cast<WPARAM>(std::tolower(c)) == key) {
-                page->SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control->m_hWnd), TRUE);
-                keybd_event(static_cast<BYTE>(key), MnemonicScanCode, KEYEVENTF_EXTENDEDKEY, 0);
-                keybd_event(static_cast<BYTE>(key), MnemonicScanCode, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
-            }
+            if (std::toupper(c) == letter || std::tolower(c) == letter)
+                targets.push_back(control->m_hWnd);
         }
         control = page->GetNextDlgTabItem(control, FALSE);
     }
+    return targets;
+}
+
+// The character a forwarded letter makes on the tab control or "&Close".
+// The page acts on the key made again for its control; the character must
+// do nothing more (under Wine the dialog handling would find the page's
+// control from here and click it once more, so Alt+A would tick
+// "Activate &Auto Color" twice).
+bool CVantorDlg::IsForwardedCharacter(const MSG* pMsg)
+{
+    if (pMsg->message != WM_CHAR && pMsg->message != WM_SYSCHAR)
+        return false;
+    if (pMsg->hwnd != m_tab.m_hWnd && pMsg->hwnd != ::GetDlgItem(m_hWnd, IDC_CLOSE))
+        return false;
+    const WPARAM character = pMsg->wParam;
+    if (character > 0x7F || !std::isalpha(static_cast<int>(character)))
+        return false;
+    return !MnemonicTargets(static_cast<char>(std::toupper(static_cast<int>(character)))).empty();
 }

@@ -35,8 +35,15 @@ HWND FirstEnabledControl(CDialog& page, HWND start)
 
 } // namespace
 
+bool IsKeyForHiddenWindow(const MSG* pMsg)
+{
+    return pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && !::IsWindowVisible(pMsg->hwnd);
+}
+
 BOOL PreTranslateMessage(CDialog& page, MSG* pMsg, UINT firstControlId)
 {
+    if (IsKeyForHiddenWindow(pMsg))
+        return TRUE;
     const HWND main = MainWindowOf(page);
     if (main && pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == 'C') {
         ::SetFocus(::GetDlgItem(main, IDC_CLOSE));

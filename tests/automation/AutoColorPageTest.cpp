@@ -1,13 +1,16 @@
 // The "Auto Color" page itself: its start from the registry, the lists, the
-// editor with its questions, registering and deleting applications.
+// editor with its questions, registering and deleting applications, and
+// the focus when a button that has it is disabled.
 #include "AutoPageTest.h"
 
 #include "device/SettingsLayout.h"
 #include "res/resource.h"
 #include "shell/CVantorApp.h"
 #include "shell/Messages.h"
+#include "tests/harness/KeyInput.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -388,6 +391,47 @@ TEST_F(AutoColorPageTest, TheWatchersApplicationIsSelectedAndAddedWhenMissing)
     EXPECT_EQ(Texts(Applications()).size(), count + 1) << "only that application is added";
     EXPECT_EQ(SelectedData(Modes()), -1) << "the list item keeps its own mode";
     EXPECT_EQ(MonitorModes({1, 2, 3}), (std::vector<int>{41, 41, 41}));
+}
+
+// A button disabled while it has the focus: by itself (Space on "&Delete"
+// answered Yes, on "&Register" answered No), by the watcher or by a monitor
+// change refilling the lists. The focus moves on to the next enabled control
+// first, and the keyboard goes on from there.
+TEST_F(AutoColorPageTest, TheFocusMovesOnFromAButtonDisabledUnderIt)
+{
+    ::SetForegroundWindow(Main().m_hWnd);
+    ASSERT_EQ(::GetForegroundWindow(), Main().m_hWnd);
+    const auto type = [](WORD key) {
+        ASSERT_TRUE(PressKeys({key}));
+        EXPECT_TRUE(PumpUntil(InputHandled));
+    };
+    const struct {
+        const char* what;
+        int button;
+        std::function<void()> disable;
+    } cases[] = {
+        {"Delete, Yes", IDC_BTN_DELETE, [&] { m_answers = {IDYES}; type(VK_SPACE); }},
+        {"Register, No", IDC_BTN_REGISTER, [&] { m_answers = {IDNO}; type(VK_SPACE); }},
+        {"the watcher", IDC_BTN_REGISTER, [&] { TickWith(Plain().Window("PlainMain")); }},
+        {"a monitor change", IDC_BTN_DELETE, [&] {
+             Modes().DeleteString(3);
+             AutoPage().SendMessage(UM_MONITORS_CHANGED, 0, 0);
+         }},
+    };
+    for (const auto& [what, button, disable] : cases) {
+        AutoPage().m_hLastForeground = nullptr;
+        SelectApplication("ARCADE");
+        PickMode(33);
+        ::SetFocus(AutoItem(button));
+        ASSERT_EQ(::GetFocus(), AutoItem(button)) << what;
+        disable();
+        ASSERT_FALSE(Enabled(button)) << what;
+        const HWND focus = ::GetFocus();
+        EXPECT_TRUE(focus && ::IsWindowEnabled(focus) && ::IsWindowVisible(focus)) << what;
+        type(VK_TAB);
+        EXPECT_NE(::GetFocus(), focus) << what << ": Tab moves on";
+        EXPECT_NE(::GetFocus(), nullptr) << what;
+    }
 }
 
 TEST_F(AutoColorPageTest, ASelectMessageFromElsewhereIsNotRead)

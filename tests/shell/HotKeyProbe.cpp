@@ -1,6 +1,6 @@
 #include "HotKeyProbe.h"
 
-#include <vector>
+#include "tests/harness/KeyInput.h"
 
 namespace {
 constexpr int ProbeId = 0xB000;
@@ -28,19 +28,5 @@ bool HotKeyProbe::IsTaken(UINT modifiers, UINT virtualKey) const
 
 bool HotKeyProbe::Press(std::initializer_list<WORD> virtualKeys)
 {
-    std::vector<INPUT> input;
-    for (WORD key : virtualKeys) {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        input.push_back(down);
-    }
-    for (auto key = virtualKeys.end(); key != virtualKeys.begin();) {
-        INPUT up{};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *--key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        input.push_back(up);
-    }
-    return SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)) == input.size();
+    return PressKeys(virtualKeys);
 }

@@ -1,11 +1,16 @@
 // The settings window: closing only hides it, "E&xit" ends the program (also
 // from inside a modal dialog's loop), the About box, where the window and its
-// dialogs open, and the keyboard.
+// dialogs open, and the keyboard: keys sent to the dialog handling as
+// messages, and pressed as on the keyboard.
 #include "HotKeyProbe.h"
 #include "Scenarios.h"
 #include "ShellIds.h"
 #include "ShellTest.h"
 #include "SimTrace.h"
+#include "tests/controls/MemoryCanvas.h"
+#include "tests/harness/KeyInput.h"
+
+#include <cctype>
 
 namespace {
 
@@ -355,6 +360,19 @@ protected:
             state[key] = 0x80;
         SetKeyboardState(state);
     }
+    // Keys pressed on the keyboard, once the program has handled them.
+    void Type(std::initializer_list<WORD> keys)
+    {
+        ASSERT_TRUE(PressKeys(keys));
+        EXPECT_TRUE(PumpUntil(InputHandled));
+    }
+    // The letter the control's text marks with '&', in the language of the resources.
+    static WORD Mnemonic(HWND control)
+    {
+        const std::string text = TextOf(control);
+        const size_t amp = text.find('&');
+        return amp + 1 < text.size() ? static_cast<WORD>(std::toupper(static_cast<unsigned char>(text[amp + 1]))) : 0;
+    }
     HWND Shown() const
     {
         for (CDialog* page : {static_cast<CDialog*>(&dlg->m_pageHotKey), static_cast<CDialog*>(&dlg->m_pageColor),
@@ -451,12 +469,92 @@ TEST_F(KeyboardTest, TabEntersTheShownPage)
     EXPECT_EQ(GetFocus(), GetNextDlgTabItem(dlg->m_pageHotKey.m_hWnd, first, TRUE));
 }
 
+// A control shows what it draws afresh: a cue that a click hid or drew twice shows up here.
+bool ShowsAsDrawnAfresh(HWND control)
+{
+    RECT client{};
+    GetClientRect(control, &client);
+    MemoryCanvas shown(client.right, client.bottom, RGB(1, 2, 3));
+    MemoryCanvas afresh(client.right, client.bottom, RGB(1, 2, 3));
+    shown.CopyFrom(control);
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    afresh.CopyFrom(control);
+    return shown.Differences(afresh).empty();
+}
+
+// Alt+A, or "a" alone, on the tabs or on "&Close" moves the focus to
+// "Activate &Auto Color" and ticks or unticks it once, as a click would, and
+// the box keeps its focus cue.
 TEST_F(KeyboardTest, AMnemonicOnTheTabsReachesThePagesControl)
 {
     Key(tab, WM_KEYDOWN, VK_LEFT);   // the Auto Color page
     ASSERT_EQ(Shown(), dlg->m_pageAutoColor.m_hWnd);
-    EXPECT_FALSE(Key(tab, WM_SYSKEYDOWN, 'A'));
-    EXPECT_EQ(GetFocus(), GetDlgItem(dlg->m_pageAutoColor.m_hWnd, 1029)) << "\"Activate &Auto Color\"";
+    const HWND box = GetDlgItem(Shown(), 1029);
+    const WORD letter = Mnemonic(box);
+    ASSERT_NE(letter, 0);
+    for (HWND from : {tab, close}) {
+        for (bool alt : {true, false}) {
+            const std::string how = std::string(alt ? "Alt+" : "") + static_cast<char>(letter) +
+                                    (from == tab ? " on the tabs" : " on Close");
+            SetFocus(from);
+            const LRESULT before = SendMessageA(box, BM_GETCHECK, 0, 0);
+            if (alt)
+                Type({VK_MENU, letter});
+            else
+                Type({letter});
+            EXPECT_EQ(GetFocus(), box) << how;
+            const LRESULT after = SendMessageA(box, BM_GETCHECK, 0, 0);
+            EXPECT_NE(after, before) << how << ": one press, one toggle";
+            DWORD stored = 2;
+            EXPECT_TRUE(ReadDword("", "ModeChange", &stored));
+            EXPECT_EQ(stored, after == BST_CHECKED ? 1u : 0u) << how;
+            EXPECT_TRUE(ShowsAsDrawnAfresh(box)) << how << ": the focus cue shows once";
+        }
+    }
+    Type({VK_SPACE});
+    EXPECT_TRUE(ShowsAsDrawnAfresh(box)) << "Space on the box";
+}
+
+// The tray menu makes the hidden window the foreground window with the
+// focus (on its tab control), and it keeps both when the menu is left with
+// Esc. What is typed then acts on none of its pages: the mnemonics of the
+// page of the tab left selected, the arrows and Ctrl+Tab.
+TEST_F(KeyboardTest, KeysTypedAfterTheTrayMenuReachNoHiddenPage)
+{
+    int fileDialogs = 0;
+    Seams::Override seams;
+    seams->fileDialog = [&](OPENFILENAMEA&, BOOL) {
+        ++fileDialogs;
+        return FALSE;
+    };
+    const struct {
+        int tab;
+        int control;
+    } leftOn[] = {{2, 1029 /* "Activate &Auto Color" */}, {1, 1234 /* "&Export..." */}};
+    for (const auto& [page, controlId] : leftOn) {
+        ShowSettings();
+        for (int step = 0; step < page; ++step)
+            Key(tab, WM_KEYDOWN, VK_RIGHT);
+        const HWND control = GetDlgItem(Shown(), controlId);
+        ASSERT_NE(control, nullptr);
+        Key(close, WM_KEYDOWN, VK_RETURN);
+        ASSERT_FALSE(IsWindowVisible(dlg->m_hWnd));
+        SendMessageA(dlg->m_hWnd, UmTrayIcon, 0, WM_RBUTTONUP);
+        ASSERT_EQ(GetForegroundWindow(), dlg->m_hWnd);
+        const HWND focus = GetFocus();
+        ASSERT_NE(focus, nullptr);
+        for (auto keys : {std::initializer_list<WORD>{Mnemonic(control)}, {VK_RIGHT}, {VK_CONTROL, VK_TAB}}) {
+            SetFocus(focus);   // each from where the menu left the focus
+            Type(keys);
+        }
+        EXPECT_EQ(dlg->m_tab.GetCurSel(), page);
+        EXPECT_EQ(Shown(), nullptr);
+    }
+    EXPECT_EQ(SendMessageA(GetDlgItem(dlg->m_pageAutoColor.m_hWnd, 1029), BM_GETCHECK, 0, 0), BST_CHECKED);
+    DWORD stored = 2;
+    EXPECT_TRUE(ReadDword("", "ModeChange", &stored));
+    EXPECT_EQ(stored, 1u);
+    EXPECT_EQ(fileDialogs, 0) << "no Export dialog over the hidden window";
 }
 
 } // namespace
