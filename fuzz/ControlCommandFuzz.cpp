@@ -2,7 +2,9 @@
 // input, on the default monitors with their handles handed out and their
 // reports subscribed. Every line is answered, and the answer ends with "ok"
 // or with "error" and a reason. Every report carries as many bytes as its
-// bit size and count claim, and reaches the callback as it was traced.
+// bit size and count claim, and reaches the callback as it was traced; each
+// input also sends one raw report of a shape drawn from its bytes, so that
+// every bit size and count is tried whatever the corpus holds.
 #include "FuzzCheck.h"
 #include "standins/libdravo/CommandInterpreter.h"
 #include "standins/libdravo/CommandLine.h"
@@ -129,6 +131,25 @@ bool CheckReports(Simulator& simulator)
     return any;
 }
 
+// A raw report whose monitor, feature, value, bit size and count come from
+// a hash of the whole input: the shape changes with any byte, and a finding
+// replays alone. Bit sizes that are no whole byte and counts of none are
+// among them.
+std::string DrawnReport(const uint8_t* data, size_t size)
+{
+    static const char* const features[] = {"mode", "brightness", "0xFF00:0xB8", "0xFF02:0x01"};
+    uint64_t hash = 14695981039346656037ull;   // FNV-1a
+    for (size_t i = 0; i < size; ++i)
+        hash = (hash ^ data[i]) * 1099511628211ull;
+    const uint64_t monitor = 1 + hash % 3;
+    const uint64_t feature = (hash >> 2) % 4;
+    const uint64_t bits = (hash >> 4) % 72;
+    const uint64_t count = (hash >> 11) % 40;
+    const uint64_t value = hash >> 17;
+    return "report " + std::to_string(monitor) + " " + features[feature] + " " + std::to_string(value) + " bits " +
+           std::to_string(bits) + " count " + std::to_string(count);
+}
+
 bool EndsWithStatus(const std::string& answer)
 {
     if (answer.size() < 3 || answer.back() != '\n')
@@ -170,5 +191,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             subscribed = true;
         }
     }
+    // Nothing stored changes by a raw report: no reload for it.
+    simulator.trace().clear();
+    FUZZ_CHECK(EndsWithStatus(control.answer(DrawnReport(data, size))));
+    CheckReports(simulator);
     return 0;
 }

@@ -5,27 +5,34 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
-# Creates the prefix once; concurrent callers wait for the first. On a
-# virtual display no window manager runs: Wine's windows are then left
-# unmanaged, which spares a 2 s wait each time a shown window is hidden.
+# Creates the prefix once; concurrent callers wait for the first. Only the
+# subshell holds the lock: the Wine processes started under it (the server,
+# the desktop, the services) outlive it, and holding it they would keep
+# every later caller waiting until the server ends.
 wine_prefix_ready() {
     mkdir -p "$WINEPREFIX"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.talvex-ready" ]; then
-            wineboot -i >/dev/null 2>&1 || true
-            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-            wineserver -w
-            touch "$WINEPREFIX/.talvex-ready"
-        fi
-        # Also for prefixes made before the fonts were mapped.
-        if [ ! -f "$WINEPREFIX/.talvex-fonts" ]; then
-            wine_japanese_fonts
-            touch "$WINEPREFIX/.talvex-fonts"
-        fi
-        wine_caption_symbols
-        wine_set_dpi "${TALVEX_WINE_DPI:-96}"
+        wine_prefix_prepare 9>&-
     ) 9>"$WINEPREFIX.lock"
+}
+
+# On a virtual display no window manager runs: Wine's windows are then left
+# unmanaged, which spares a 2 s wait each time a shown window is hidden.
+wine_prefix_prepare() {
+    if [ ! -f "$WINEPREFIX/.talvex-ready" ]; then
+        wineboot -i >/dev/null 2>&1 || true
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+        wineserver -w
+        touch "$WINEPREFIX/.talvex-ready"
+    fi
+    # Also for prefixes made before the fonts were mapped.
+    if [ ! -f "$WINEPREFIX/.talvex-fonts" ]; then
+        wine_japanese_fonts
+        touch "$WINEPREFIX/.talvex-fonts"
+    fi
+    wine_caption_symbols
+    wine_set_dpi "${TALVEX_WINE_DPI:-96}"
 }
 
 # The screen's logical DPI, as a user's display scaling sets it (120 = 125 %):

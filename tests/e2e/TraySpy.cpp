@@ -1,11 +1,11 @@
 #include "tests/e2e/TraySpy.h"
+#include "tests/harness/WineDesktop.h"
 
 #include <cstring>
 
 namespace {
 
 const char TrayClass[] = "Shell_TrayWnd";
-constexpr DWORD TrayWaitMs = 15000;
 constexpr DWORD RelayTimeoutMs = 5000;
 
 LONGLONG Now()
@@ -38,20 +38,7 @@ TraySpy::~TraySpy()
 
 HWND TraySpy::RealTray()
 {
-    struct Search {
-        DWORD ownPid;
-        HWND found;
-    } search{GetCurrentProcessId(), nullptr};
-    EnumWindows([](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        if (pid == s->ownPid || !HasClass(window, TrayClass))
-            return TRUE;
-        s->found = window;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return WineTrayWindow();
 }
 
 std::vector<HWND> TraySpy::ShownIcons()
@@ -105,10 +92,7 @@ void TraySpy::Run()
     // Creating a window starts Wine's desktop, which makes its tray; the spy
     // must then stand in front of it.
     std::string error = window ? "" : "the spy's window could not be created";
-    const DWORD deadline = GetTickCount() + TrayWaitMs;
-    while (error.empty() && !RealTray() && GetTickCount() < deadline)
-        Sleep(20);
-    if (error.empty() && !RealTray())
+    if (error.empty() && !WaitForWineDesktop(WineDesktopWaitMs))
         error = "Wine's tray window did not appear";
     if (error.empty()) {
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

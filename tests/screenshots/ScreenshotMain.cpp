@@ -5,6 +5,7 @@
 // Usage: talvex_screenshots.exe OUTPUT-FOLDER (pictures as NAME.bmp)
 #include "ScreenScript.h"
 #include "WindowCapture.h"
+#include "tests/harness/WineDesktop.h"
 
 #include "framework/Afx.h"
 #include "res/resource.h"
@@ -26,6 +27,7 @@ std::string g_folder;
 ScreenScript g_script;
 HWND g_target = nullptr;   // the window the last wait found
 int g_failures = 0;
+bool g_started = false;   // the main window was there
 // What the last WM_NCACTIVATE told each window of this thread: its caption
 // is drawn that way.
 std::map<HWND, bool> g_captionActive;
@@ -239,7 +241,7 @@ void CaptureModal(const std::string& name, Finder find, int endCommand)
 
 void TrayAndMonitorList()
 {
-    g_script.Add("the program's start", [] { return MainHandle() != nullptr; });
+    g_script.Add("the program's start", [] { return g_started = MainHandle() != nullptr; });
     ToMain("open the tray menu", UM_TRAYICON, 0, WM_RBUTTONUP);
     WaitFor("tray menu", OwnWindow("#32768"));
     Capture("tray-menu", false);
@@ -319,6 +321,10 @@ int main(int argc, char** argv)
         return 2;
     }
     g_folder = argv[1];
+    if (!WaitForWineDesktop(WineDesktopWaitMs)) {
+        std::fprintf(stderr, "screenshots: Wine's desktop did not come up (no tray window)\n");
+        return 1;
+    }
     ::SetWindowsHookExA(WH_CALLWNDPROC, NoteCaption, nullptr, ::GetCurrentThreadId());
     TrayAndMonitorList();
     HotKeyPageWindows();
@@ -326,6 +332,10 @@ int main(int argc, char** argv)
     AutoColorPageAndAbout();
     g_script.Start([] { ::PostMessageA(MainHandle(), WM_COMMAND, ID_TRAY_EXIT, 0); });
     const int exitCode = AfxWinMain(::GetModuleHandleA(nullptr), nullptr, ::GetCommandLineA(), SW_SHOWNORMAL);
+    if (!g_started) {
+        std::fprintf(stderr, "screenshots: the program did not start\n");
+        return 1;
+    }
     if (g_script.Failures() || g_failures)
         return 1;
     return exitCode;

@@ -1,8 +1,11 @@
 #include "ShellTest.h"
 #include "tests/harness/WaitFor.h"
+#include "tests/harness/WineDesktop.h"
 
 #include "SimTrace.h"
 #include "standins/libdravo/DravoSim.h"
+
+#include <stdexcept>
 
 ShellTest::ShellTest() = default;
 
@@ -125,6 +128,11 @@ void ShellTest::Reload(const std::string& text)
 
 BOOL ShellTest::Start()
 {
+    if (!WaitForWineDesktop(WineDesktopWaitMs, [this] { Pump(); })) {
+        ADD_FAILURE() << "Wine's desktop did not come up within " << WineDesktopWaitMs / 1000
+                      << " s (no tray window): the program was not started";
+        return FALSE;
+    }
     m_started = true;
     return theApp.InitInstance();
 }
@@ -132,8 +140,12 @@ BOOL ShellTest::Start()
 CVantorDlg* ShellTest::StartOk()
 {
     const BOOL started = Start();
-    EXPECT_TRUE(started);
-    EXPECT_NE(Main(), nullptr);
+    if (!started || !Main()) {
+        // The test cannot go on without the main window: it ends here, failed.
+        throw std::runtime_error(std::string("the program did not start: InitInstance answered ") +
+                                 (started ? "TRUE" : "FALSE") + ", main window " + (Main() ? "made" : "missing") +
+                                 ", Wine's tray " + (WineTrayWindow() ? "up" : "gone"));
+    }
     return Main();
 }
 

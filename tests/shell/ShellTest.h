@@ -57,9 +57,10 @@ protected:
     // the old monitors and plugs the new ones, each with its device-change
     // broadcast, before this returns. The trace keeps what that caused.
     void Reload(const std::string& text);
-    // theApp.InitInstance, as the framework calls it.
+    // theApp.InitInstance, as the framework calls it, once Wine's desktop is up.
     BOOL Start();
-    // Start, expecting success with a main window.
+    // Start, expecting success with a main window; without one the test ends
+    // there, failed with what was missing.
     CVantorDlg* StartOk();
     // A later start in the same test: the shared fields as at process start first.
     CVantorDlg* StartAgain();
