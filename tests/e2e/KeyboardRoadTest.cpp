@@ -268,15 +268,24 @@ TEST_F(KeyboardRoadTest, ColourAdjustmentWritesNothingOnceAnUnplugMadeAnotherMon
     Exit();
 }
 
-// The tray menu leaves the hidden window the focus; what is typed after it
-// is left with Esc acts on none of the pages, whichever tab was left
-// selected: neither the letter of "Activate &Auto Color" nor that of
-// "&Export...", nor the arrows, nor Ctrl+Tab.
-TEST_F(KeyboardRoadTest, KeysTypedAfterTheTrayMenuReachNoHiddenPage)
+// Two new taskbars announced while Wine's tray keeps the icon leave the
+// program in the tray. Its menu leaves the hidden window the focus; what is
+// typed after the menu is left with Esc acts on none of the pages, whichever
+// tab was left selected: neither the letter of "Activate &Auto Color" nor
+// that of "&Export...", nor the arrows, nor Ctrl+Tab.
+TEST_F(KeyboardRoadTest, TheTrayOutlivesNewTaskbarsAndKeysAfterItsMenuReachNoHiddenPage)
 {
     TraceFile trace(E2eEnvironment::FreshFile("keys-tray-trace.txt"));
     ASSERT_TRUE(StartAndSettle(m_run, "", trace, 3));
     const HWND main = m_run.MainWindow();
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    for (int announcement = 0; announcement < 2; ++announcement) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(main, taskbarCreated, 0, 0, SMTO_NORMAL, StepWaitMs, &result);
+    }
+    ASSERT_TRUE(m_run.Sync(StepWaitMs)) << "the program ended on a new taskbar";
+    ASSERT_EQ(RemoteWindow::ShownWindowsOf(m_run.Pid()), std::vector<HWND>()) << "a new taskbar showed a window";
+    ASSERT_EQ(TraySpy::ShownIcons().size(), 1u);
     const HWND tab = RemoteWindow::FindControl(main, IDC_TAB);
     const struct {
         int tab;
