@@ -9,15 +9,9 @@
 #include "tests/e2e/TalvexRunTest.h"
 
 #include <cstdio>
-#include <iterator>
 
 namespace {
 
-const char* const DefaultLines[] = {
-    "Monitor1 (SIM-27Q S/N:S27Q0001)",
-    "Monitor2 (SIM-27Q S/N:S27Q0002)",
-    "Monitor2 (SIM-32U S/N:S32U0001)",
-};
 const char ModeFeature[] = "0xFF00:0x15";
 // Modes that both models offer, so that a write to the other model would
 // be taken and show in the trace.
@@ -96,7 +90,8 @@ TEST_F(ColourModeRoadTest, ModeGoesToTheCurrentMonitorAndItsSameModelTwin)
 
     HWND monitors = RemoteWindow::FindControl(page, IDC_COMBO_MONITOR);
     EXPECT_EQ(RemoteWindow::ComboItems(monitors),
-              std::vector<std::string>(std::begin(DefaultLines), std::end(DefaultLines)));
+              (std::vector<std::string>{MonitorLine("1", "SIM-27Q", "S27Q0001"), MonitorLine("2", "SIM-27Q", "S27Q0002"),
+                                        MonitorLine("2", "SIM-32U", "S32U0001")}));
     const int currentIndex = RemoteWindow::ComboSelection(monitors);
     ASSERT_TRUE(currentIndex == 0 || currentIndex == 1) << "the current monitor is one of the pair";
     const std::string current = std::to_string(currentIndex + 1);

@@ -57,3 +57,14 @@ bool ProgramSettings::ReadString(const std::string& subkey, const char* value, s
     text = buffer;
     return true;
 }
+
+std::vector<BYTE> ProgramSettings::ReadBinary(const std::string& subkey, const char* value)
+{
+    std::vector<BYTE> data(64);
+    DWORD size = static_cast<DWORD>(data.size());
+    if (RegGetValueA(HKEY_CURRENT_USER, Path(subkey).c_str(), value, RRF_RT_REG_BINARY, nullptr, data.data(),
+                     &size) != ERROR_SUCCESS)
+        return {};
+    data.resize(size);
+    return data;
+}

@@ -17,6 +17,8 @@ public:
     static bool WriteBinary(const std::string& subkey, const char* value, const std::vector<BYTE>& data);
     static bool ReadDword(const std::string& subkey, const char* value, DWORD& data);
     static bool ReadString(const std::string& subkey, const char* value, std::string& text);
+    // A binary value; empty when there is none.
+    static std::vector<BYTE> ReadBinary(const std::string& subkey, const char* value);
 
 private:
     static std::string Path(const std::string& subkey);

@@ -55,6 +55,21 @@ BOOL CALLBACK FindCaptioned(HWND window, LPARAM data)
     return FALSE;
 }
 
+struct ShownSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectShown(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<ShownSearch*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->pid && IsWindowVisible(window))
+        search->found.push_back(window);
+    return TRUE;
+}
+
 std::string Describe(HWND window)
 {
     if (!window)
@@ -78,6 +93,31 @@ HWND RemoteWindow::FindDialog(DWORD pid, const char* caption)
     DialogSearch search{pid, caption, nullptr};
     EnumWindows(FindCaptioned, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<HWND> RemoteWindow::ShownWindowsOf(DWORD pid)
+{
+    ShownSearch search{pid, {}};
+    EnumWindows(CollectShown, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND RemoteWindow::ShownDialogWith(DWORD pid, int controlId)
+{
+    for (HWND window : ShownWindowsOf(pid)) {
+        char className[32] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (std::strcmp(className, "#32770") == 0 && FindControl(window, controlId))
+            return window;
+    }
+    return nullptr;
+}
+
+HWND RemoteWindow::FocusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 HWND RemoteWindow::FindPageWith(HWND root, int controlId)

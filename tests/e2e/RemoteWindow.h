@@ -16,6 +16,13 @@ public:
     static HWND FindPageWith(HWND root, int controlId);
     // A top-level dialog of the process with that caption, shown or not.
     static HWND FindDialog(DWORD pid, const char* caption);
+    // A shown top-level dialog of the process that holds a control with that
+    // id: found the same way whatever the language of its caption.
+    static HWND ShownDialogWith(DWORD pid, int controlId);
+    // The shown top-level windows of the process.
+    static std::vector<HWND> ShownWindowsOf(DWORD pid);
+    // The window that has the keyboard focus in the window's thread.
+    static HWND FocusOf(HWND window);
 
     static std::vector<std::string> ComboItems(HWND combo);
     static int ComboSelection(HWND combo);

@@ -107,7 +107,7 @@ void ExpectConnected(const TraceLog& log, const Monitor& m, SimPipe& pipe)
 
 std::string ComboLine(const Monitor& m)
 {
-    return std::string("Monitor") + m.label + " (" + m.model + " S/N:" + m.serial + ")";
+    return TalvexRunTest::MonitorLine(m.label, m.model, m.serial);
 }
 
 double Since(LONGLONG ticks)

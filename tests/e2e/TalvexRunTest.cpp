@@ -141,6 +141,25 @@ bool TalvexRunTest::HotKeyTaken(UINT modifiers, UINT virtualKey)
     return GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
 }
 
+// Loaded here as data, the program's resources are chosen by the same
+// locale as in the program, and come in the same code page.
+std::string TalvexRunTest::ProgramString(UINT id)
+{
+    const std::string file = TalvexProcess::BinFolder() + "talvex.exe";
+    HMODULE module = LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    char text[256] = {};
+    if (module) {
+        LoadStringA(module, id, text, sizeof text);
+        FreeLibrary(module);
+    }
+    return text;
+}
+
+std::string TalvexRunTest::MonitorLine(const std::string& label, const std::string& model, const std::string& serial)
+{
+    return ProgramString(IDS_MONITOR) + label + " (" + model + " S/N:" + serial + ")";
+}
+
 std::string TalvexRunTest::ScreenOf(HWND window)
 {
     MONITORINFOEXA info{};

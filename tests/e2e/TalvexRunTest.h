@@ -39,6 +39,10 @@ public:
     static bool CloseSettings(const TalvexProcess& run, std::string& error);
     // Whether another program holds that global hot key now.
     static bool HotKeyTaken(UINT modifiers, UINT virtualKey);
+    // A string of the program's resources in the language the program shows.
+    static std::string ProgramString(UINT id);
+    // A line of the pages' monitor lists: "Monitor2 (SIM-27Q S/N:S27Q0002)".
+    static std::string MonitorLine(const std::string& label, const std::string& model, const std::string& serial);
     // The display device name of the screen holding most of the window.
     static std::string ScreenOf(HWND window);
 

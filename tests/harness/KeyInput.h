@@ -7,24 +7,28 @@
 #include <initializer_list>
 #include <vector>
 
+// One key as the keyboard sends it: with its scan code, which Wine's
+// hot-key control reads the key from, and the extended flag of the arrows.
+inline INPUT KeyEvent(WORD virtualKey, DWORD flags)
+{
+    INPUT event{};
+    event.type = INPUT_KEYBOARD;
+    event.ki.wVk = virtualKey;
+    const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC_EX);
+    event.ki.wScan = LOBYTE(scan);
+    event.ki.dwFlags = flags | (HIBYTE(scan) == 0xE0 ? KEYEVENTF_EXTENDEDKEY : 0);
+    return event;
+}
+
 // Keys down in the order given, then up in the reverse order; false when
 // the system took fewer than all.
 inline bool PressKeys(std::initializer_list<WORD> virtualKeys)
 {
     std::vector<INPUT> input;
-    for (WORD key : virtualKeys) {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        input.push_back(down);
-    }
-    for (auto key = virtualKeys.end(); key != virtualKeys.begin();) {
-        INPUT up{};
-        up.type = INPUT_KEYBOARD;
-        up.ki.wVk = *--key;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        input.push_back(up);
-    }
+    for (WORD key : virtualKeys)
+        input.push_back(KeyEvent(key, 0));
+    for (auto key = virtualKeys.end(); key != virtualKeys.begin();)
+        input.push_back(KeyEvent(*--key, KEYEVENTF_KEYUP));
     return SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)) == input.size();
 }
 
