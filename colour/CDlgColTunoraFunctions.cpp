@@ -151,7 +151,7 @@ BOOL CDlgColTunoraFunctions::OnInitDialog()
     AttachSkinnedButtons(this, {{&m_btnReset, IDC_BTN_RESET}, {&m_btnOK, IDOK}, {&m_btnCancel, IDCANCEL}});
 
     BringToForeground(m_hWnd);
-    m_own = MonitorIdentity::CurrentOf(theApp.m_StatusAll);
+    m_own.Take();
     LoadFromMonitor();
     m_nTimerID = SetTimer(IDT_TUNORA_POLL, PollPeriodMs);
     theApp.m_hWndTunora = m_hWnd;
@@ -159,25 +159,11 @@ BOOL CDlgColTunoraFunctions::OnInitDialog()
     return TRUE;
 }
 
-bool CDlgColTunoraFunctions::IsOwnMonitorCurrent() const
-{
-    return m_own.IsCurrentIn(theApp.m_StatusAll);
-}
-
-// Every user action starts here. The dialog acts only on the monitor it
-// opened on: once a plug, an unplug or the wizard has made another one
-// current, or left none, the dialog is over as if closed from outside, and
-// nothing is written. Its own monitor not answering ends it with 0, and the
-// action still goes on to the other monitors of the model.
+// Every user action starts here: the dialog acts only on the monitor it
+// opened on.
 bool CDlgColTunoraFunctions::BeginAction()
 {
-    if (!IsOwnMonitorCurrent()) {
-        EndDialog(static_cast<int>(SubDialogClosedFromOutside));
-        return false;
-    }
-    if (!IsMonitorAlive())
-        EndDialog(0);
-    return true;
+    return m_own.BeginAction(*this, *this);
 }
 
 bool CDlgColTunoraFunctions::IsMonitorAlive()
@@ -464,7 +450,7 @@ void CDlgColTunoraFunctions::ForEachKeptInMode(const SameModelColors::Step& step
 {
     if (!SameModelsOn())
         return;
-    SameModelWalk walk(theApp.m_StatusAll, *this, m_own);
+    SameModelWalk walk(theApp.m_StatusAll, *this, m_own.Identity());
     m_sameModelColors.ForEachInMode(walk, ValueOf(m_savedColor, ColorSlot::Mode), step);
 }
 
@@ -477,7 +463,7 @@ void CDlgColTunoraFunctions::SyncSameModels()
         return;
     CWaitCursor wait;
     const WORD savedMode = ValueOf(m_savedColor, ColorSlot::Mode);
-    SameModelWalk(theApp.m_StatusAll, *this, m_own).ForEach([&](CMonitorStatus& monitor, WORD) {
+    SameModelWalk(theApp.m_StatusAll, *this, m_own.Identity()).ForEach([&](CMonitorStatus& monitor, WORD) {
         ReadTunoraState(monitor.m_Color);
         if (!ValidOf(monitor.m_Color, ColorSlot::Mode) || ValueOf(monitor.m_Color, ColorSlot::Mode) != savedMode)
             return;
@@ -551,7 +537,7 @@ struct CDlgColTunoraFunctions::ReportView {
 void CDlgColTunoraFunctions::OnHidReport()
 {
     ReportView view;
-    const bool own = IsOwnMonitorCurrent();
+    const bool own = m_own.IsCurrent();
     for (const HidReport& report : theApp.TakeReportsFor(m_hWnd)) {
         if (own && report.hDevice == theApp.m_StatusAll.m_hCurDevice)
             ApplyReport(report, view);
@@ -657,16 +643,8 @@ LRESULT CDlgColTunoraFunctions::WindowProc(UINT message, WPARAM wParam, LPARAM l
 
 void CDlgColTunoraFunctions::OnTimer(UINT_PTR nIDEvent)
 {
-    const DWORD device = theApp.m_StatusAll.m_hCurDevice;
-    if (nIDEvent == m_nTimerID && device != 0) {
-        if (!IsOwnMonitorCurrent()) {
-            EndDialog(static_cast<int>(SubDialogClosedFromOutside));
-        } else {
-            SetHandle(device);
-            if (!IsAdjustmentPermitted())
-                EndDialog(0);
-        }
-    }
+    if (nIDEvent == m_nTimerID)
+        m_own.Poll(*this, *this);
     CDialog::OnTimer(nIDEvent);
 }
 
@@ -674,9 +652,7 @@ BOOL CDlgColTunoraFunctions::OnDeviceChange(UINT nEventType, DWORD_PTR dwData)
 {
     (void)nEventType;
     (void)dwData;
-    // The current monitor answering is not enough: it may be another one now.
-    if (!IsOwnMonitorCurrent() || !IsMonitorAlive())
-        EndDialog(static_cast<int>(SubDialogClosedFromOutside));
+    m_own.OnDeviceChange(*this, *this);
     return TRUE;
 }
 

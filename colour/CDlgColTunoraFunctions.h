@@ -7,7 +7,7 @@
 // receives the monitor's reports and closes itself when the monitor stops
 // permitting adjustment. It acts only on the monitor it opened on: when
 // another one has become current, it ends with 255 and writes nothing.
-#include "colour/MonitorIdentity.h"
+#include "colour/OwnMonitor.h"
 #include "colour/SameModelColors.h"
 #include "controls/CButtonEx.h"
 #include "device/CHIDMonitor.h"
@@ -81,7 +81,6 @@ protected:
 private:
     CMonitorColor& Current();
     DWORD CurrentMaskOf(short mode) const;
-    bool IsOwnMonitorCurrent() const;
     bool BeginAction();
     void OnFunctionChanged(CComboBox& combo, const FeatureAddress& feature, DWORD bit);
     struct ReportView;
@@ -97,7 +96,7 @@ private:
     // What the page would own; used only when the dialog runs without it.
     CMonitorColor m_ownColor;
     // The monitor the dialog opened on.
-    MonitorIdentity m_own;
+    OwnMonitor m_own;
     // The snapshot exists only once the monitor answered at opening.
     bool m_bSnapshotTaken;
     // The other monitors of the model kept at opening, with their own state.

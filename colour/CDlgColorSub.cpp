@@ -201,7 +201,7 @@ BOOL CDlgColorSub::OnInitDialog()
         theApp.LoadDpiBitmapBrush(m_hWnd, &m_brBackground, IDB_BACK_COLOR_SUB, IDB_BACK_COLOR_SUB_LARGE);
     AttachSkinnedButtons(this, {{&m_btnReset, IDC_BTN_RESET}, {&m_btnOK, IDOK}, {&m_btnCancel, IDCANCEL}});
     BringToForeground(m_hWnd);
-    m_own = MonitorIdentity::CurrentOf(theApp.m_StatusAll);
+    m_own.Take();
     InitControls();
     SetSliderPageSizes();
     m_nTimerId = SetTimer(IDT_COLOR_SUB_POLL, PollPeriodMs);
@@ -235,25 +235,11 @@ void CDlgColorSub::SetSliderPageSizes()
     }
 }
 
-bool CDlgColorSub::IsOwnMonitorCurrent() const
-{
-    return m_own.IsCurrentIn(theApp.m_StatusAll);
-}
-
-// Every user action starts here. The dialog acts only on the monitor it
-// opened on: once a plug, an unplug or the wizard has made another one
-// current, or left none, the dialog is over as if closed from outside, and
-// nothing is written. Its own monitor not answering ends it with 0, and the
-// action still goes on to the other monitors of the model.
+// Every user action starts here: the dialog acts only on the monitor it
+// opened on.
 bool CDlgColorSub::BeginAction()
 {
-    if (!IsOwnMonitorCurrent()) {
-        EndDialog(SubDialogClosedFromOutside);
-        return false;
-    }
-    if (!IsDeviceReachable())
-        EndDialog(0);
-    return true;
+    return m_own.BeginAction(*this, *this);
 }
 
 BOOL CDlgColorSub::IsDeviceReachable()
@@ -654,7 +640,7 @@ struct CDlgColorSub::ReportView {
 void CDlgColorSub::OnHidReport()
 {
     ReportView view;
-    const bool own = IsOwnMonitorCurrent();
+    const bool own = m_own.IsCurrent();
     for (const HidReport& report : theApp.TakeReportsFor(m_hWnd)) {
         if (own && report.hDevice == theApp.m_StatusAll.m_hCurDevice)
             ApplyReport(report, view);
@@ -731,16 +717,8 @@ void CDlgColorSub::ShowReports(const ReportView& view)
 
 void CDlgColorSub::OnTimer(UINT_PTR nIDEvent)
 {
-    const DWORD device = theApp.m_StatusAll.m_hCurDevice;
-    if (m_nTimerId != 0 && nIDEvent == m_nTimerId && device != 0) {
-        if (!IsOwnMonitorCurrent()) {
-            EndDialog(SubDialogClosedFromOutside);
-        } else {
-            SetHandle(device);
-            if (!IsAdjustmentPermitted())
-                EndDialog(0);
-        }
-    }
+    if (m_nTimerId != 0 && nIDEvent == m_nTimerId)
+        m_own.Poll(*this, *this);
     CDialog::OnTimer(nIDEvent);
 }
 
@@ -748,9 +726,7 @@ BOOL CDlgColorSub::OnDeviceChange(UINT nEventType, DWORD_PTR dwData)
 {
     (void)nEventType;
     (void)dwData;
-    // The current monitor answering is not enough: it may be another one now.
-    if (!IsOwnMonitorCurrent() || !IsDeviceReachable())
-        EndDialog(SubDialogClosedFromOutside);
+    m_own.OnDeviceChange(*this, *this);
     return TRUE;
 }
 
@@ -908,7 +884,7 @@ void CDlgColorSub::SyncSameModels()
     if (!SameModelsOn())
         return;
     CWaitCursor wait;
-    SameModelWalk(theApp.m_StatusAll, *this, m_own).ForEach([this](CMonitorStatus& monitor, WORD) {
+    SameModelWalk(theApp.m_StatusAll, *this, m_own.Identity()).ForEach([this](CMonitorStatus& monitor, WORD) {
         ReadColorStatus(monitor.m_Color);
         if (!monitor.m_Color.Valid(S::Mode) || monitor.m_Color.Value(S::Mode) != SnapshotMode())
             return;
@@ -924,7 +900,7 @@ void CDlgColorSub::ForEachKeptInMode(const SameModelColors::Step& step)
 {
     if (!SameModelsOn())
         return;
-    SameModelWalk walk(theApp.m_StatusAll, *this, m_own);
+    SameModelWalk walk(theApp.m_StatusAll, *this, m_own.Identity());
     m_sameModelColors.ForEachInMode(walk, SnapshotMode(), step);
 }
 

@@ -10,7 +10,7 @@
 // the monitor it opened on: when another one has become current, it ends
 // with 255 and writes nothing.
 #include "colour/ColorValueText.h"
-#include "colour/MonitorIdentity.h"
+#include "colour/OwnMonitor.h"
 #include "colour/SameModelColors.h"
 #include "controls/CButtonEx.h"
 #include "device/CHIDMonitor.h"
@@ -167,7 +167,6 @@ private:
     void ApplyReport(const HidReport& report, ReportView& view);
     void ChooseInList(ReportView& view, int list, WORD value);
     void ShowReports(const ReportView& view);
-    bool IsOwnMonitorCurrent() const;
     bool BeginAction();
     DWORD MaskOf(const CMonitorColor& record) const;
     bool SameModelsOn() const;
@@ -178,7 +177,7 @@ private:
     // A stand-in record for a dialog opened without the colour page's own.
     CMonitorColor m_ownColor;
     // The monitor the dialog opened on.
-    MonitorIdentity m_own;
+    OwnMonitor m_own;
     // Whether the opening read the monitor: until then there is nothing to
     // write back and no mode to match other monitors against.
     bool m_bSnapshotTaken;
